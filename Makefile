@@ -1,0 +1,22 @@
+# make test: installs what is missing, builds every tree, runs all test tiers.
+# make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
+.PHONY: all test run deps format clean
+
+all: deps
+	cmake --preset native && cmake --build build/native -j$$(nproc)
+	cmake --preset win32 && cmake --build build/win32 -j$$(nproc)
+
+deps:
+	@scripts/install-deps.sh
+
+test: deps
+	@scripts/test-all.sh
+
+run: deps
+	@scripts/run-demo.sh
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

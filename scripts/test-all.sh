@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds every tree and runs the three test tiers; ends with "N passed, M failed".
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+source scripts/wine-env.sh
+jobs=$(nproc)
+
+passed=0
+failed=0
+status=0
+
+# ctest_tier <build-dir> [ctest args...]: runs ctest, adds its counts to the totals.
+ctest_tier() {
+  local dir=$1; shift
+  local log="$dir/ctest.log"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@" 2>&1 | tee "$log"
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+  if [ -z "$line" ]; then
+    echo "!! no ctest summary from $dir" >&2
+    status=1
+    return
+  fi
+  bad=$(echo "$line" | sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/')
+  total=$(echo "$line" | sed -E 's/.* out of ([0-9]+).*/\1/')
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || status=1
+}
+
+build() {
+  local preset=$1
+  cmake --preset "$preset" >/dev/null || { echo "!! configure $preset failed" >&2; exit 1; }
+  cmake --build "build/$preset" -j "$jobs" || { echo "!! build $preset failed" >&2; exit 1; }
+}
+
+build native
+build native-asan
+build win32
+wine_tree=build/win32
+if ! qn_host_runs_32bit; then
+  # This host cannot execute 32-bit code, so the Wine tiers run the 64-bit build
+  # of the same sources; the shipped 32-bit programs are still built above.
+  echo "== host cannot run 32-bit code: Wine tiers use the 64-bit build"
+  build win64
+  wine_tree=build/win64
+fi
+scripts/check-imports.sh build/win32/bin/quillon.exe build/win32/bin/Dapplet.exe || status=1
+
+echo "== native unit tests"
+ctest_tier build/native
+echo "== native unit tests under ASan+UBSan"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_tier build/native-asan
+
+echo "== Win32 and end-to-end tests under Wine ($wine_tree)"
+qn_wine_env "$wine_tree"
+qn_wine_prefix
+run_wine_tier() {
+  qn_wineserver_start
+  ctest_tier "$wine_tree" -j 1 --timeout 300
+  qn_wineserver_stop
+}
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb
+  trap 'stop_xvfb; qn_wineserver_stop' EXIT
+fi
+run_wine_tier
+
+if [ -d "$wine_tree/screenshots" ]; then
+  mkdir -p build/screenshots
+  cp -f "$wine_tree"/screenshots/*.png build/screenshots/ 2>/dev/null || true
+fi
+
+echo
+echo "$passed passed, $failed failed"
+exit $status
