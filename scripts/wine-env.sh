@@ -13,7 +13,7 @@ qn_wine_env() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   case "$(basename "$tree")" in
-    win64*) export WINEARCH=win64 QN_WINE=/usr/lib/wine/wine64 QN_WINESERVER=/usr/lib/wine/wineserver64 ;;
+    *win64*) export WINEARCH=win64 QN_WINE=/usr/lib/wine/wine64 QN_WINESERVER=/usr/lib/wine/wineserver64 ;;
     *)      export WINEARCH=win32 QN_WINE=/usr/lib/wine/wine QN_WINESERVER=/usr/lib/wine/wineserver32 ;;
   esac
   export WINESERVER=$QN_WINESERVER
