@@ -32,9 +32,11 @@ constexpr RegStatus kRegFileNotFound = 2;
 constexpr RegStatus kRegAccessDenied = 5;
 constexpr RegStatus kRegInvalidHandle = 6;
 constexpr RegStatus kRegInvalidParameter = 87;
+constexpr RegStatus kRegBadPathname = 161;  // a sub-key path that starts with "\"
 constexpr RegStatus kRegMoreData = 234;
 constexpr RegStatus kRegNoMoreItems = 259;
-constexpr RegStatus kRegKeyDeleted = 1018;
+constexpr RegStatus kRegNoAccess = 998;     // invalid data pointer
+constexpr RegStatus kRegKeyDeleted = 1018;  // a handle to a key deleted since it was opened
 
 // Value types.
 constexpr std::uint32_t kRegNone = 0;
@@ -68,7 +70,7 @@ struct RegKeyInfo {
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
 
     // RegOpenKeyExA. An empty sub_key opens a new handle to parent itself.

@@ -1,8 +1,8 @@
 #include "support/decimal_digits.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
-#include <cstdlib>
 #include <system_error>
 
 namespace qn {
@@ -13,12 +13,14 @@ DecimalDigits ToDecimalDigits(double value, int significantDigits) {
         result.digits = "0";
         return result;
     }
+    // More digits than 17 never tell doubles apart; the cap keeps the buffer safe.
+    significantDigits = std::min(significantDigits, 17);
     char buffer[64];
     const std::to_chars_result written =
-        significantDigits > 0 ? std::to_chars(buffer, buffer + sizeof buffer, value,
-                                              std::chars_format::scientific, significantDigits - 1)
-                              : std::to_chars(buffer, buffer + sizeof buffer, value,
-                                              std::chars_format::scientific);
+        significantDigits > 0
+            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                            significantDigits - 1)
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     const char* p = buffer;
     if (*p == '-') {
         result.negative = true;
@@ -27,7 +29,11 @@ DecimalDigits ToDecimalDigits(double value, int significantDigits) {
     for (; p < written.ptr && *p != 'e'; ++p) {
         if (*p != '.') result.digits += *p;
     }
-    if (p < written.ptr) result.exponent = std::atoi(p + 1);
+    if (p < written.ptr) {
+        // from_chars rejects a leading "+".
+        const char* power = p + 1 + (p[1] == '+');
+        std::from_chars(power, written.ptr, result.exponent);
+    }
     while (result.digits.size() > 1 && result.digits.back() == '0') result.digits.pop_back();
     return result;
 }

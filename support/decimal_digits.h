@@ -14,7 +14,8 @@ struct DecimalDigits {
 
 // value must be finite. significantDigits 0 gives the shortest digits that
 // read back as the same double; otherwise the value is rounded (half-to-even on
-// the exact binary value) to that many digits. Trailing zeros are removed.
+// the exact binary value) to that many digits (at most 17). Trailing zeros
+// are removed.
 DecimalDigits ToDecimalDigits(double value, int significantDigits);
 
 // Reads "[-]digits" scaled by 10^exponent of the last digit; exact decimal in,

@@ -12,8 +12,12 @@ namespace {
 constexpr int kEnd = -1;
 constexpr long kExponentCap = 100000000;  // far beyond any double; keeps the sum in range
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks the text the way Val does: blanks between the characters are ignored.
 class NumberCursor {

@@ -8,6 +8,9 @@
 namespace qn {
 namespace {
 
+// No double has a digit this far behind the decimal point.
+constexpr int kNoEffectDecimals = 400;
+
 bool AnyNonZero(const std::string& digits, size_t from) {
     return digits.find_first_not_of('0', from) != std::string::npos;
 }
@@ -29,6 +32,7 @@ void Increment(std::string& digits) {
 double RoundHalfEven(double value, int decimals) {
     if (!std::isfinite(value) || value == 0) return value + 0.0;
     if (decimals < 0) decimals = 0;
+    if (decimals > kNoEffectDecimals) return value;
     const DecimalDigits decimal = ToDecimalDigits(value, 0);
     const long digitCount = static_cast<long>(decimal.digits.size());
     // Number of digits that stay: those at or above 10^-decimals.

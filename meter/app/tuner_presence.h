@@ -1,0 +1,13 @@
+#pragma once
+// Whether the tuner is installed beside the meter.
+#include <string>
+
+namespace qn::meter {
+
+inline constexpr char kTunerFileName[] = "quillon.exe";
+
+// foundName is the name a directory listing returned for kTunerFileName.
+// Listings match without regard to case, but only the exact name counts.
+bool IsTunerFileName(const std::string& foundName);
+
+}  // namespace qn::meter

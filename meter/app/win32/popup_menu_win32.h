@@ -1,0 +1,18 @@
+#pragma once
+// Real menus made from the portable menu table.
+#include <windows.h>
+
+#include <vector>
+
+#include "meter/app/main_menu.h"
+
+namespace qn::meter::win32 {
+
+// A popup menu (with submenus) that the caller destroys with DestroyMenu.
+HMENU CreatePopupMenuFrom(const std::vector<MenuEntry>& entries);
+
+// Pops the menu up at the cursor for a tray icon owned by owner; the chosen
+// command arrives as WM_COMMAND.
+void TrackTrayMenu(HWND owner, HMENU menu);
+
+}  // namespace qn::meter::win32

@@ -1,0 +1,31 @@
+#pragma once
+// The Win32 implementations of the operating-system services.
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/common_dialogs.h"
+#include "platform/directories.h"
+#include "platform/file_system.h"
+#include "platform/interface_table.h"
+#include "platform/name_resolver.h"
+#include "platform/os_version.h"
+#include "platform/process.h"
+#include "platform/settings_store.h"
+#include "platform/shell.h"
+
+namespace qn::win32 {
+
+std::unique_ptr<OsVersionSource> MakeWin32OsVersion();
+std::unique_ptr<Directories> MakeWin32Directories();
+std::unique_ptr<FileSystem> MakeWin32FileSystem();
+std::unique_ptr<Processes> MakeWin32Processes();
+// HKEY_CURRENT_USER\Software\<app>\<section>, REG_SZ values.
+std::unique_ptr<SettingsStore> MakeWin32SettingsStore();
+std::unique_ptr<NameResolver> MakeWin32NameResolver();
+std::unique_ptr<InterfaceTable> MakeWin32InterfaceTable();
+// Timers fire from the message loop of the thread that started them.
+std::unique_ptr<Clock> MakeWin32Clock();
+std::unique_ptr<Shell> MakeWin32Shell();
+std::unique_ptr<CommonDialogs> MakeWin32CommonDialogs();
+
+}  // namespace qn::win32

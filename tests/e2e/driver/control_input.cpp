@@ -1,0 +1,137 @@
+#include "tests/e2e/driver/control_input.h"
+
+#include "tests/e2e/driver/window_finder.h"
+
+namespace qn::e2e {
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                        &result);
+    return static_cast<LRESULT>(result);
+}
+
+void NotifyParent(HWND control, WORD code) {
+    const int id = GetDlgCtrlID(control);
+    SendBounded(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code),
+                reinterpret_cast<LPARAM>(control));
+}
+
+std::string ToAnsi(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), &result[0], size,
+                        nullptr, nullptr);
+    return result;
+}
+
+std::vector<std::string> ItemTexts(HWND control, UINT countMsg, UINT lengthMsg, UINT textMsg) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(control, countMsg, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(control, lengthMsg, i, 0);
+        if (length < 0) break;
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(control, textMsg, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(length));
+        items.push_back(ToAnsi(text));
+    }
+    return items;
+}
+
+std::string MenuItemCaption(HMENU menu, int position) {
+    char text[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
+    std::string caption = WithoutMnemonics(text);
+    // An accelerator hint after a tab is not part of the caption.
+    const auto tab = caption.find('\t');
+    return tab == std::string::npos ? caption : caption.substr(0, tab);
+}
+
+}  // namespace
+
+std::string WithoutMnemonics(const std::string& caption) {
+    std::string plain;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            plain += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            plain += '&';
+            ++i;
+        }
+    }
+    return plain;
+}
+
+void Click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void SetEditText(HWND edit, const std::string& text) {
+    SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    NotifyParent(edit, EN_CHANGE);
+}
+
+void TypeChars(HWND control, const std::string& text) {
+    for (char c : text) {
+        SendBounded(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+}
+
+bool SelectComboItem(HWND combo, int index) {
+    if (SendBounded(combo, CB_SETCURSEL, index, 0) != index) return false;
+    NotifyParent(combo, CBN_SELCHANGE);
+    return true;
+}
+
+bool SelectListItem(HWND list, int index) {
+    // Single-selection lists return the index; LB_ERR otherwise.
+    if (SendBounded(list, LB_SETCURSEL, index, 0) == LB_ERR) return false;
+    NotifyParent(list, LBN_SELCHANGE);
+    return true;
+}
+
+int SelectedIndex(HWND comboOrList) {
+    const UINT message = ClassNameOf(comboOrList) == "ComboBox" ? CB_GETCURSEL : LB_GETCURSEL;
+    return static_cast<int>(SendBounded(comboOrList, message, 0, 0));
+}
+
+std::vector<std::string> ListItems(HWND list) {
+    return ItemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+    return ItemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+bool ChooseMenuItem(HWND window, const std::vector<std::string>& captionPath) {
+    HMENU menu = GetMenu(window);
+    for (size_t level = 0; menu != nullptr && level < captionPath.size(); ++level) {
+        const std::string wanted = WithoutMnemonics(captionPath[level]);
+        const int count = GetMenuItemCount(menu);
+        HMENU next = nullptr;
+        bool found = false;
+        for (int i = 0; i < count && !found; ++i) {
+            if (MenuItemCaption(menu, i) != wanted) continue;
+            found = true;
+            if (level + 1 == captionPath.size()) {
+                const UINT id = GetMenuItemID(menu, i);
+                if (id == static_cast<UINT>(-1)) return false;
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+                return true;
+            }
+            next = GetSubMenu(menu, i);
+        }
+        if (!found) return false;
+        menu = next;
+    }
+    return false;
+}
+
+}  // namespace qn::e2e

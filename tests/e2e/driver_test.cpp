@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/e2e/driver/control_input.h"
+#include "tests/e2e/driver/files.h"
+#include "tests/e2e/driver/message_box.h"
+#include "tests/e2e/driver/png_writer.h"
+#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/registry_dump.h"
+#include "tests/e2e/driver/screenshot.h"
+#include "tests/e2e/driver/window_finder.h"
+#include "tests/e2e/driver/wine_prefix.h"
+
+namespace qn::e2e {
+namespace {
+
+uint32_t BigEndian32(const std::vector<uint8_t>& data, size_t at) {
+    return (uint32_t{data[at]} << 24) | (uint32_t{data[at + 1]} << 16) |
+           (uint32_t{data[at + 2]} << 8) | data[at + 3];
+}
+
+struct Chunk {
+    std::string type;
+    std::vector<uint8_t> data;
+    bool crcOk;
+};
+
+std::vector<Chunk> ReadChunks(const std::vector<uint8_t>& png) {
+    std::vector<Chunk> chunks;
+    for (size_t at = 8; at + 12 <= png.size();) {
+        const uint32_t length = BigEndian32(png, at);
+        Chunk chunk;
+        chunk.type.assign(png.begin() + at + 4, png.begin() + at + 8);
+        chunk.data.assign(png.begin() + at + 8, png.begin() + at + 8 + length);
+        chunk.crcOk = Crc32(&png[at + 4], length + 4) == BigEndian32(png, at + 8 + length);
+        chunks.push_back(chunk);
+        at += 12 + length;
+    }
+    return chunks;
+}
+
+// Undoes the stored-block zlib stream; fails the test on a malformed one.
+std::vector<uint8_t> InflateStored(const std::vector<uint8_t>& zlib) {
+    std::vector<uint8_t> raw;
+    EXPECT_EQ((zlib[0] * 256 + zlib[1]) % 31, 0) << "zlib header check bits";
+    size_t at = 2;
+    for (bool last = false; !last;) {
+        last = zlib.at(at) & 1;
+        EXPECT_EQ(zlib[at] >> 1, 0) << "block type must be stored";
+        const unsigned length = zlib[at + 1] | (zlib[at + 2] << 8);
+        const unsigned complement = zlib[at + 3] | (zlib[at + 4] << 8);
+        EXPECT_EQ(length ^ 0xFFFFu, complement);
+        raw.insert(raw.end(), zlib.begin() + at + 5, zlib.begin() + at + 5 + length);
+        at += 5 + length;
+    }
+    EXPECT_EQ(BigEndian32(zlib, at), Adler32(raw.data(), raw.size()));
+    EXPECT_EQ(at + 4, zlib.size());
+    return raw;
+}
+
+RgbImage Gradient(uint32_t width, uint32_t height) {
+    RgbImage image{width, height, {}};
+    for (uint32_t i = 0; i < width * height * 3; ++i) image.pixels.push_back(uint8_t(i * 7));
+    return image;
+}
+
+TEST(PngWriter, ChecksumsMatchTheirPublishedCheckValues) {
+    const char* digits = "123456789";
+    EXPECT_EQ(Crc32(reinterpret_cast<const uint8_t*>(digits), 9), 0xCBF43926u);
+    const char* word = "Wikipedia";
+    EXPECT_EQ(Adler32(reinterpret_cast<const uint8_t*>(word), 9), 0x11E60398u);
+    EXPECT_EQ(Adler32(nullptr, 0), 1u);
+}
+
+TEST(PngWriter, WritesSignatureHeaderAndValidChunks) {
+    const auto png = EncodePng(Gradient(3, 2));
+    const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(std::memcmp(png.data(), signature, 8), 0);
+    const auto chunks = ReadChunks(png);
+    ASSERT_EQ(chunks.size(), 3u);
+    EXPECT_EQ(chunks[0].type, "IHDR");
+    EXPECT_EQ(chunks[1].type, "IDAT");
+    EXPECT_EQ(chunks[2].type, "IEND");
+    for (const auto& chunk : chunks) EXPECT_TRUE(chunk.crcOk) << chunk.type;
+    const std::vector<uint8_t> header = {0, 0, 0, 3, 0, 0, 0, 2, 8, 2, 0, 0, 0};
+    EXPECT_EQ(chunks[0].data, header);
+}
+
+TEST(PngWriter, ImageDataRoundTripsAcrossSeveralStoredBlocks) {
+    // 200 x 200 pixels are 120,200 filtered bytes: two stored blocks.
+    const RgbImage image = Gradient(200, 200);
+    const auto chunks = ReadChunks(EncodePng(image));
+    ASSERT_EQ(chunks.size(), 3u);
+    const auto raw = InflateStored(chunks[1].data);
+    ASSERT_EQ(raw.size(), 200u * (200 * 3 + 1));
+    for (uint32_t y = 0; y < 200; ++y) {
+        const size_t row = y * (200 * 3 + 1);
+        ASSERT_EQ(raw[row], 0) << "filter byte of row " << y;
+        ASSERT_EQ(std::memcmp(&raw[row + 1], &image.pixels[y * 600], 600), 0) << "row " << y;
+    }
+}
+
+class RegistryTools : public ::testing::Test {
+protected:
+    const std::string key_ = "Software\\QuillonE2EDriverTest";
+    void TearDown() override { DeleteRegistryTree(HKEY_CURRENT_USER, key_); }
+};
+
+TEST_F(RegistryTools, ExportListsValuesAndSubKeysInOrder) {
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_, "Name", "value"));
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_ + "\\Sub", "", "default"));
+    EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_),
+              "[" + key_ + "]\n\"Name\"=\"value\"\n\n[" + key_ + "\\Sub]\n@=\"default\"\n");
+    ASSERT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, key_));
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key_));
+    EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_), "");
+}
+
+TEST_F(RegistryTools, ImportsARegedit4FileThroughWineReg) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "qn-e2e-import.reg";
+    const std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key_ +
+                             "]\r\n\"MTU\"=dword:00000240\r\n\"Text\"=\"576\"\r\n";
+    ASSERT_TRUE(WriteWholeFile(file, std::vector<uint8_t>(text.begin(), text.end())));
+    EXPECT_TRUE(ImportRegFile(file));
+    DWORD mtu = 0;
+    EXPECT_TRUE(ReadRegistryDword(HKEY_CURRENT_USER, key_, "MTU", mtu));
+    EXPECT_EQ(mtu, 576u);
+    std::string value;
+    EXPECT_TRUE(ReadRegistryString(HKEY_CURRENT_USER, key_, "Text", value));
+    EXPECT_EQ(value, "576");
+    DeleteFileA(file.c_str());
+    EXPECT_FALSE(ImportRegFile(file)) << "a missing file must fail the import";
+}
+
+TEST_F(RegistryTools, ProgramWindowsVersionIsSetAndCleared) {
+    ASSERT_TRUE(SetProgramWindowsVersion("qn-e2e-probe.exe", "win98"));
+    EXPECT_EQ(ProgramWindowsVersion("qn-e2e-probe.exe"), "win98");
+    ASSERT_TRUE(ClearProgramWindowsVersion("qn-e2e-probe.exe"));
+    EXPECT_EQ(ProgramWindowsVersion("qn-e2e-probe.exe"), "");
+}
+
+TEST(ProcessControl, ReportsExitCodesAndEndsLeftovers) {
+    EXPECT_EQ(RunAndWait("cmd.exe /c exit 7", 10000), 7);
+    EXPECT_EQ(RunAndWait("no-such-program-qn.exe", 10000), -1);
+
+    Process waiting;
+    ASSERT_TRUE(waiting.Start(BesideProgram("qdriver.exe"), "wait-window NoSuchWindowQn 30000"));
+    EXPECT_TRUE(waiting.Running());
+    EXPECT_EQ(waiting.ExitCode(), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_FALSE(waiting.WaitForExit(100));
+    HANDLE handle = nullptr;
+    DuplicateHandle(GetCurrentProcess(), waiting.Handle(), GetCurrentProcess(), &handle, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    waiting.Terminate();
+    EXPECT_EQ(WaitForSingleObject(handle, 0), WAIT_OBJECT_0);
+    CloseHandle(handle);
+
+    Process usage;
+    ASSERT_TRUE(usage.Start(BesideProgram("qdriver.exe")));
+    EXPECT_TRUE(usage.WaitForExit(10000));
+    EXPECT_EQ(usage.ExitCode(), 2u) << "qdriver without a command is a usage error";
+}
+
+TEST(Dialogs, MessageBoxTextIsReadAndItsButtonPressed) {
+    int answer = 0;
+    std::thread asker([&] { answer = MessageBoxA(nullptr, "Proceed?", "Probe", MB_YESNO); });
+    HWND box = WaitForDialog(GetCurrentProcessId(), 5000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(IsMessageBox(box));
+    EXPECT_EQ(MessageBoxText(box), "Proceed?");
+    EXPECT_EQ(WindowText(box), "Probe");
+    EXPECT_FALSE(PressButton(box, "Maybe"));
+    EXPECT_TRUE(PressButton(box, "No"));
+    asker.join();
+    EXPECT_EQ(answer, IDNO);
+}
+
+TEST(Dialogs, MnemonicMarkersAreIgnoredInCaptions) {
+    EXPECT_EQ(WithoutMnemonics("E&xit"), "Exit");
+    EXPECT_EQ(WithoutMnemonics("Save && Quit"), "Save & Quit");
+    EXPECT_EQ(WithoutMnemonics("Trailing&"), "Trailing");
+}
+
+// A window with a combo box on a thread of its own, counting the selection
+// notifications that reach the parent.
+class ComboFixture : public ::testing::Test {
+protected:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) ++selChanges_;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    void SetUp() override {
+        selChanges_ = 0;
+        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        ui_ = std::thread([this] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = Proc;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.lpszClassName = "QnE2EComboProbe";
+            RegisterClassA(&windowClass);
+            parent_ = CreateWindowA("QnE2EComboProbe", "Combo probe", WS_OVERLAPPEDWINDOW, 0, 0,
+                                    300, 200, nullptr, nullptr, nullptr, nullptr);
+            combo_ = CreateWindowA("ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10,
+                                   10, 200, 100, parent_, reinterpret_cast<HMENU>(42), nullptr,
+                                   nullptr);
+            for (const char* item : {"576", "1500"}) {
+                SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+            }
+            uiThreadId_ = GetCurrentThreadId();
+            SetEvent(ready_);
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+            DestroyWindow(parent_);
+        });
+        WaitForSingleObject(ready_, 5000);
+    }
+
+    void TearDown() override {
+        PostThreadMessageA(uiThreadId_, WM_QUIT, 0, 0);
+        ui_.join();
+        CloseHandle(ready_);
+    }
+
+    static inline int selChanges_ = 0;
+    HANDLE ready_ = nullptr;
+    std::thread ui_;
+    DWORD uiThreadId_ = 0;
+    HWND parent_ = nullptr;
+    HWND combo_ = nullptr;
+};
+
+TEST_F(ComboFixture, SelectingNotifiesTheParentAndItemsAreRead) {
+    EXPECT_EQ(ComboItems(combo_), (std::vector<std::string>{"576", "1500"}));
+    EXPECT_EQ(FindChildById(parent_, 42), combo_);
+    ASSERT_TRUE(SelectComboItem(combo_, 1));
+    EXPECT_EQ(SelectedIndex(combo_), 1);
+    EXPECT_EQ(selChanges_, 1);
+    EXPECT_FALSE(SelectComboItem(combo_, 5));
+    EXPECT_EQ(selChanges_, 1);
+}
+
+TEST(Screenshots, DesktopCaptureCoversTheWholeDesktop) {
+    const RgbImage image = CaptureDesktop();
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    EXPECT_EQ(image.width, static_cast<uint32_t>(desktop.right - desktop.left));
+    EXPECT_EQ(image.height, static_cast<uint32_t>(desktop.bottom - desktop.top));
+    ASSERT_EQ(image.pixels.size(), size_t{image.width} * image.height * 3);
+    const std::string path = SaveNamedScreenshot("driver-desktop");
+    ASSERT_FALSE(path.empty());
+    std::string contents;
+    ASSERT_TRUE(ReadWholeFile(path, contents));
+    EXPECT_EQ(contents.compare(1, 3, "PNG"), 0);
+}
+
+}  // namespace
+}  // namespace qn::e2e

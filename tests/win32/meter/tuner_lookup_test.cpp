@@ -1,0 +1,59 @@
+#include "meter/app/win32/tuner_lookup_win32.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace qn::meter::win32 {
+namespace {
+
+class TunerLookup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "qn_meter_lookup_" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        folder_ += "\\";
+    }
+    void TearDown() override {
+        DeleteFileA((folder_ + created_).c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    void CreateFileNamed(const std::string& name) {
+        created_ = name;
+        HANDLE file = CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+    }
+
+    std::string folder_;
+    std::string created_;
+};
+
+TEST_F(TunerLookup, FindsTheTunerSpeltExactly) {
+    CreateFileNamed("quillon.exe");
+    EXPECT_TRUE(TunerInstalledIn(folder_));
+}
+
+TEST_F(TunerLookup, OtherSpellingDoesNotCount) {
+    CreateFileNamed("Quillon.EXE");
+    EXPECT_FALSE(TunerInstalledIn(folder_));
+}
+
+TEST_F(TunerLookup, EmptyFolderHasNoTuner) { EXPECT_FALSE(TunerInstalledIn(folder_)); }
+
+TEST(ProgramFolder, EndsInBackslashAndHoldsThisProgram) {
+    const std::string folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '\\');
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    EXPECT_EQ(std::string(path).rfind(folder, 0), 0u);
+}
+
+}  // namespace
+}  // namespace qn::meter::win32

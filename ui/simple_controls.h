@@ -1,0 +1,30 @@
+#pragma once
+// Controls with no behaviour beyond the common properties.
+#include <string>
+
+#include "ui/control.h"
+
+namespace qn::ui {
+
+class Label : public CaptionedControl {
+  public:
+    Label(Form& form, std::string name, Control* container = nullptr)
+        : CaptionedControl(form, ControlKind::Label, std::move(name), container) {}
+};
+
+// A group box that contains other controls.
+class Frame : public CaptionedControl {
+  public:
+    Frame(Form& form, std::string name, Control* container = nullptr)
+        : CaptionedControl(form, ControlKind::Frame, std::move(name), container) {}
+};
+
+// A surface that other code draws on through its window handle.
+class PictureBox : public Control {
+  public:
+    PictureBox(Form& form, std::string name, Control* container = nullptr)
+        : Control(form, ControlKind::PictureBox, std::move(name), container) {}
+    Event Click;
+};
+
+}  // namespace qn::ui

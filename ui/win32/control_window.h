@@ -1,0 +1,55 @@
+#pragma once
+// The child window that shows one control, kept in step with the model.
+#include <windows.h>
+
+#include "ui/control.h"
+
+namespace qn::ui::win32 {
+
+class FormWindow;
+
+class ControlWindow : public Peer {
+  public:
+    ControlWindow(FormWindow& owner, Control& control, int id);
+    ~ControlWindow() override;
+    ControlWindow(const ControlWindow&) = delete;
+    ControlWindow& operator=(const ControlWindow&) = delete;
+
+    Control& Model() const { return control_; }
+    HWND Handle() const { return hwnd_; }
+    int Id() const { return id_; }
+
+    void PropertyChanged(Property property) override;
+    std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+
+    // Window notifications, turned into model changes and events.
+    void OnCommand(int code);
+    void OnScroll(int code, int position);
+    // Re-applies what an enclosing frame also decides.
+    void ApplyEnabled();
+    void ApplyVisible();
+    void ApplyBounds();
+    void ApplyDefaultStyle();
+
+  private:
+    void ApplyText();
+    void ApplyValue();
+    void ApplyRange();
+    void ApplyItems();
+    void ApplyListIndex();
+    void ApplyToolTip();
+    void ApplySelection();
+    void RemoveToolTip();
+    int ScrollPosition(int value) const;
+
+    FormWindow& owner_;
+    Control& control_;
+    int id_;
+    HWND hwnd_ = nullptr;
+    bool hasToolTip_ = false;
+    // Set while the model is copied into the window, whose notifications then
+    // repeat what the model already knows.
+    bool applying_ = false;
+};
+
+}  // namespace qn::ui::win32
