@@ -49,7 +49,8 @@ class CommonDialogs {
     virtual ~CommonDialogs() = default;
     virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
     virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
-    virtual ColorDialogResult ChooseColor(const ColorDialogRequest& request) = 0;
+    // ChooseColor is a macro of the Windows headers, hence the name.
+    virtual ColorDialogResult PickColor(const ColorDialogRequest& request) = 0;
 };
 
 }  // namespace qn

@@ -19,7 +19,7 @@ FileDialogResult MemoryCommonDialogs::SaveFile(const FileDialogRequest& request)
     return NextFileAnswer();
 }
 
-ColorDialogResult MemoryCommonDialogs::ChooseColor(const ColorDialogRequest& request) {
+ColorDialogResult MemoryCommonDialogs::PickColor(const ColorDialogRequest& request) {
     colorRequests.push_back(request);
     if (colorAnswers.empty()) {
         ColorDialogResult cancelled;

@@ -11,7 +11,7 @@ class MemoryCommonDialogs : public CommonDialogs {
   public:
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
-    ColorDialogResult ChooseColor(const ColorDialogRequest& request) override;
+    ColorDialogResult PickColor(const ColorDialogRequest& request) override;
 
     std::deque<FileDialogResult> fileAnswers;
     std::deque<ColorDialogResult> colorAnswers;

@@ -106,8 +106,8 @@ RegStatus MemoryRegistry::OpenKey(RegKey parent, const std::string& sub_key, std
     return kRegSuccess;
 }
 
-RegStatus MemoryRegistry::CreateKey(RegKey parent, const std::string& sub_key,
-                                    std::uint32_t access, RegKey* result, bool* created) {
+RegStatus MemoryRegistry::CreateKey(RegKey parent, const std::string& sub_key, std::uint32_t access,
+                                    RegKey* result, bool* created) {
     NodePtr node;
     RegStatus status = Resolve(parent, 0, &node);
     if (status != kRegSuccess) return status;
@@ -145,8 +145,10 @@ RegStatus MemoryRegistry::QueryValue(RegKey key, const std::string& name, std::u
     const auto& bytes = value->second.data;
     const auto needed = static_cast<std::uint32_t>(bytes.size());
     if (type) *type = value->second.type;
-    if (data && *size < needed) status = kRegMoreData;
-    else if (data && needed) std::memcpy(data, bytes.data(), needed);
+    if (data && *size < needed)
+        status = kRegMoreData;
+    else if (data && needed)
+        std::memcpy(data, bytes.data(), needed);
     if (size) *size = needed;
     return status;
 }
@@ -247,8 +249,8 @@ RegStatus MemoryRegistry::QueryInfoKey(RegKey key, RegKeyInfo* info) {
             std::max(result.max_sub_key_length, static_cast<std::uint32_t>(entry.first.size()));
     result.values = static_cast<std::uint32_t>(node->values.size());
     for (const auto& entry : node->values) {
-        result.max_value_name_length = std::max(result.max_value_name_length,
-                                                static_cast<std::uint32_t>(entry.first.size()));
+        result.max_value_name_length =
+            std::max(result.max_value_name_length, static_cast<std::uint32_t>(entry.first.size()));
         result.max_value_data_length = std::max(
             result.max_value_data_length, static_cast<std::uint32_t>(entry.second.data.size()));
     }

@@ -15,7 +15,7 @@
 namespace qn {
 
 class MemoryRegistry : public Registry {
-public:
+  public:
     MemoryRegistry();
     ~MemoryRegistry() override;
     MemoryRegistry(const MemoryRegistry&) = delete;
@@ -44,7 +44,7 @@ public:
     // Handles opened or created and not yet closed: lets tests find leaks.
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
-private:
+  private:
     struct Node;
     using NodePtr = std::shared_ptr<Node>;
     struct Handle {

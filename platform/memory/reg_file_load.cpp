@@ -12,7 +12,9 @@ struct LogicalLine {
     std::string text;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::size_t SkipBlanks(const std::string& s, std::size_t i) {
     while (i < s.size() && IsBlank(s[i])) ++i;
@@ -187,7 +189,7 @@ bool ParseValueData(const std::string& s, std::size_t i, ValueData* value, std::
 }
 
 class Loader {
-public:
+  public:
     explicit Loader(Registry& registry) : registry_(registry) {}
     ~Loader() { CloseKey(); }
     Loader(const Loader&) = delete;
@@ -207,7 +209,7 @@ public:
         return result_;
     }
 
-private:
+  private:
     void Fail(int line, std::string message) { result_.errors.push_back({line, message}); }
 
     void CloseKey() {
@@ -248,7 +250,8 @@ private:
         }
         if (remove) {
             skip_values_ = false;  // values after a deletion are faults
-            RegStatus status = path.empty() ? kRegInvalidParameter : registry_.DeleteTree(root, path);
+            RegStatus status =
+                path.empty() ? kRegInvalidParameter : registry_.DeleteTree(root, path);
             if (status != kRegSuccess && status != kRegFileNotFound)
                 Fail(number, "cannot delete key (error " + std::to_string(status) + ")");
             return;
@@ -285,11 +288,10 @@ private:
             Fail(number, error.empty() ? "missing value data" : error);
             return;
         }
-        RegStatus status = value.remove ? registry_.DeleteValue(key_, name)
-                                        : registry_.SetValue(key_, name, value.type,
-                                                             value.bytes.data(),
-                                                             static_cast<std::uint32_t>(
-                                                                 value.bytes.size()));
+        RegStatus status = value.remove
+                               ? registry_.DeleteValue(key_, name)
+                               : registry_.SetValue(key_, name, value.type, value.bytes.data(),
+                                                    static_cast<std::uint32_t>(value.bytes.size()));
         if (status != kRegSuccess && !(value.remove && status == kRegFileNotFound))
             Fail(number, "cannot write value (error " + std::to_string(status) + ")");
     }

@@ -10,7 +10,9 @@ namespace {
 constexpr char kNewLine[] = "\r\n";
 constexpr std::size_t kHexWrapColumn = 76;
 
-bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+bool HasLineBreak(const std::string& s) {
+    return s.find_first_of("\r\n") != std::string::npos;
+}
 
 std::string Quoted(const std::string& s) {
     std::string out = "\"";
@@ -64,7 +66,7 @@ std::string ValueLine(const std::string& name, std::uint32_t type,
 }
 
 class Saver {
-public:
+  public:
     Saver(Registry& registry, std::string* text) : registry_(registry), text_(*text) {}
 
     RegStatus Key(RegKey parent, const std::string& name, const std::string& full_path) {
@@ -79,7 +81,7 @@ public:
         return status;
     }
 
-private:
+  private:
     RegStatus Values(RegKey key) {
         RegKeyInfo info;
         RegStatus status = registry_.QueryInfoKey(key, &info);
@@ -153,16 +155,15 @@ RegStatus StoredPath(Registry& registry, RegKey root, const std::string& path,
 
 }  // namespace
 
-RegStatus SaveRegFile(Registry& registry, RegKey root, const std::string& path,
-                      std::string* text) {
+RegStatus SaveRegFile(Registry& registry, RegKey root, const std::string& path, std::string* text) {
     const char* root_name = RegRootName(root);
     if (!root_name) return kRegInvalidParameter;
     std::string stored;
     RegStatus status = StoredPath(registry, root, path, &stored);
     if (status != kRegSuccess) return status;
     std::string out = std::string("REGEDIT4") + kNewLine;
-    status = Saver(registry, &out).Key(root, stored,
-                                       stored.empty() ? root_name : root_name + ("\\" + stored));
+    status = Saver(registry, &out)
+                 .Key(root, stored, stored.empty() ? root_name : root_name + ("\\" + stored));
     if (status != kRegSuccess) return status;
     *text = out + kNewLine;
     return kRegSuccess;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/win32_services.h"
 
 namespace qn::win32 {

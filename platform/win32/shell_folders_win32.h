@@ -1,8 +1,9 @@
 #pragma once
 // Item-identifier lists of the shell, freed through the shell's allocator
 // (Windows 95 without Internet Explorer 4 has no CoTaskMemFree guarantee).
-#include <shlobj.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <string>
 

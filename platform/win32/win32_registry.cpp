@@ -8,13 +8,17 @@
 namespace qn::win32 {
 namespace {
 
-HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
-RegKey FromHkey(HKEY key) { return reinterpret_cast<RegKey>(key); }
+HKEY ToHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+RegKey FromHkey(HKEY key) {
+    return reinterpret_cast<RegKey>(key);
+}
 
 // The A functions take DWORD (unsigned long) pointers; this carries a caller's
 // optional 32-bit in/out argument across, leaving it untouched when absent.
 class DwordArg {
-public:
+  public:
     explicit DwordArg(std::uint32_t* target) : target_(target), value_(target ? *target : 0) {}
     ~DwordArg() {
         if (target_) *target_ = static_cast<std::uint32_t>(value_);
@@ -23,7 +27,7 @@ public:
     DwordArg& operator=(const DwordArg&) = delete;
     DWORD* get() { return target_ ? &value_ : nullptr; }
 
-private:
+  private:
     std::uint32_t* target_;
     DWORD value_;
 };
@@ -38,8 +42,8 @@ RegStatus Win32Registry::OpenKey(RegKey parent, const std::string& sub_key, std:
     return status;
 }
 
-RegStatus Win32Registry::CreateKey(RegKey parent, const std::string& sub_key,
-                                   std::uint32_t access, RegKey* result, bool* created) {
+RegStatus Win32Registry::CreateKey(RegKey parent, const std::string& sub_key, std::uint32_t access,
+                                   RegKey* result, bool* created) {
     HKEY opened = nullptr;
     DWORD disposition = 0;
     LONG status = RegCreateKeyExA(ToHkey(parent), sub_key.c_str(), 0, nullptr,
@@ -50,9 +54,13 @@ RegStatus Win32Registry::CreateKey(RegKey parent, const std::string& sub_key,
     return status;
 }
 
-RegStatus Win32Registry::CloseKey(RegKey key) { return RegCloseKey(ToHkey(key)); }
+RegStatus Win32Registry::CloseKey(RegKey key) {
+    return RegCloseKey(ToHkey(key));
+}
 
-RegStatus Win32Registry::FlushKey(RegKey key) { return RegFlushKey(ToHkey(key)); }
+RegStatus Win32Registry::FlushKey(RegKey key) {
+    return RegFlushKey(ToHkey(key));
+}
 
 RegStatus Win32Registry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type,
                                     std::uint8_t* data, std::uint32_t* size) {
@@ -97,9 +105,9 @@ RegStatus Win32Registry::EnumValue(RegKey key, std::uint32_t index, char* name,
 
 RegStatus Win32Registry::QueryInfoKey(RegKey key, RegKeyInfo* info) {
     DWORD sub_keys = 0, max_sub_key = 0, values = 0, max_value_name = 0, max_value_data = 0;
-    LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &sub_keys,
-                                   &max_sub_key, nullptr, &values, &max_value_name,
-                                   &max_value_data, nullptr, nullptr);
+    LONG status =
+        RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &sub_keys, &max_sub_key, nullptr,
+                         &values, &max_value_name, &max_value_data, nullptr, nullptr);
     if (status != ERROR_SUCCESS) return status;
     info->sub_keys = sub_keys;
     info->max_sub_key_length = max_sub_key;

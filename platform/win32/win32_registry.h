@@ -5,7 +5,7 @@
 namespace qn::win32 {
 
 class Win32Registry : public Registry {
-public:
+  public:
     RegStatus OpenKey(RegKey parent, const std::string& sub_key, std::uint32_t access,
                       RegKey* result) override;
     RegStatus CreateKey(RegKey parent, const std::string& sub_key, std::uint32_t access,

@@ -25,7 +25,7 @@ inline Bytes BytesOf(const char* text, std::size_t size) {
 
 template <typename Factory>
 class RegistryContract : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         registry_ = Factory::Make();
         path_ = std::string(kParent) + "\\" + Factory::UniqueName();
@@ -63,8 +63,7 @@ protected:
 
     RegKey Create(const std::string& sub_key) {
         RegKey key = 0;
-        EXPECT_EQ(kRegSuccess,
-                  registry_->CreateKey(key_, sub_key, kKeyAllAccess, &key, nullptr));
+        EXPECT_EQ(kRegSuccess, registry_->CreateKey(key_, sub_key, kKeyAllAccess, &key, nullptr));
         return key;
     }
 
@@ -129,8 +128,8 @@ TYPED_TEST_P(RegistryContract, StringWrittenWithNulReadsBackWithIt) {
 
 TYPED_TEST_P(RegistryContract, MissingValueOrKeyGivesFileNotFound) {
     std::uint32_t size = 0;
-    EXPECT_EQ(kRegFileNotFound, this->registry_->QueryValue(this->key_, "None", nullptr,
-                                                            nullptr, &size));
+    EXPECT_EQ(kRegFileNotFound,
+              this->registry_->QueryValue(this->key_, "None", nullptr, nullptr, &size));
     EXPECT_EQ(kRegFileNotFound,
               this->registry_->QueryValue(this->key_, "", nullptr, nullptr, &size));
     EXPECT_EQ(kRegFileNotFound, this->registry_->DeleteValue(this->key_, "None"));
@@ -145,8 +144,7 @@ TYPED_TEST_P(RegistryContract, ShortBufferGivesMoreDataAndTheSizeNeeded) {
     std::uint8_t buffer[4];
     std::uint32_t size = sizeof buffer;
     std::uint32_t type = 0;
-    EXPECT_EQ(kRegMoreData,
-              this->registry_->QueryValue(this->key_, "Blob", &type, buffer, &size));
+    EXPECT_EQ(kRegMoreData, this->registry_->QueryValue(this->key_, "Blob", &type, buffer, &size));
     EXPECT_EQ(10u, size);
     EXPECT_EQ(kRegBinary, type);
 }
@@ -340,7 +338,8 @@ TYPED_TEST_P(RegistryContract, AccessRightsAreEnforced) {
     std::uint32_t size = sizeof name;
     EXPECT_EQ(kRegAccessDenied, this->registry_->EnumKey(query_only, 0, name, &size));
     size = 0;
-    EXPECT_EQ(kRegAccessDenied, this->registry_->QueryValue(set_only, "V", nullptr, nullptr, &size));
+    EXPECT_EQ(kRegAccessDenied,
+              this->registry_->QueryValue(set_only, "V", nullptr, nullptr, &size));
     EXPECT_EQ(kRegSuccess, this->registry_->QueryValue(query_only, "V", nullptr, nullptr, &size));
     this->registry_->CloseKey(query_only);
     this->registry_->CloseKey(set_only);
@@ -361,18 +360,14 @@ TYPED_TEST_P(RegistryContract, InfoCountsKeysAndValues) {
     EXPECT_GE(info.max_value_data_length, 5u);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RegistryContract, StringWrittenWithoutNulReadsBackWithoutIt,
-                            StringWrittenWithNulReadsBackWithIt,
-                            MissingValueOrKeyGivesFileNotFound,
-                            ShortBufferGivesMoreDataAndTheSizeNeeded,
-                            SizeQueryWithoutBufferReportsTypeAndSize, TypedValuesKeepTheirBytes,
-                            KeyEnumerationEndsWithNoMoreItems, KeyEnumerationNeedsRoomForTheNul,
-                            ValueEnumerationReportsNamesTypesAndData,
-                            ValueEnumerationWithShortBuffersGivesMoreData, NamesIgnoreCaseAndKeepIt,
-                            CreateReportsNewKeysAndPathRules, DeleteKeyWithSubKeysIsRefused,
-                            TreeDeleteRemovesEverythingBelow,
-                            TreeDeleteByHandWorksWithTheBasicOperations, PredefinedRootsOpen,
-                            InvalidHandleIsRejected, AccessRightsAreEnforced,
-                            InfoCountsKeysAndValues);
+REGISTER_TYPED_TEST_SUITE_P(
+    RegistryContract, StringWrittenWithoutNulReadsBackWithoutIt,
+    StringWrittenWithNulReadsBackWithIt, MissingValueOrKeyGivesFileNotFound,
+    ShortBufferGivesMoreDataAndTheSizeNeeded, SizeQueryWithoutBufferReportsTypeAndSize,
+    TypedValuesKeepTheirBytes, KeyEnumerationEndsWithNoMoreItems, KeyEnumerationNeedsRoomForTheNul,
+    ValueEnumerationReportsNamesTypesAndData, ValueEnumerationWithShortBuffersGivesMoreData,
+    NamesIgnoreCaseAndKeepIt, CreateReportsNewKeysAndPathRules, DeleteKeyWithSubKeysIsRefused,
+    TreeDeleteRemovesEverythingBelow, TreeDeleteByHandWorksWithTheBasicOperations,
+    PredefinedRootsOpen, InvalidHandleIsRejected, AccessRightsAreEnforced, InfoCountsKeysAndValues);
 
 }  // namespace qn::contract

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "tests/e2e/driver/files.h"
@@ -28,30 +27,28 @@ protected:
     }
 
     // Starts the meter and waits for the icon it adds to the tray.
-    HWND StartMeter(Process& meter) {
-        const std::vector<HWND> before = TrayIconWindows();
+    bool StartMeter(Process& meter, TrayIcon& icon) {
+        const std::vector<TrayIcon> before = TrayIcons();
         EXPECT_TRUE(meter.Start(BesideProgram(kMeterExe)));
-        HWND icon = nullptr;
+        bool found = false;
         PollUntil(
             [&] {
                 const auto added = NewTrayIcons(before);
-                if (!added.empty()) icon = added.front();
-                return icon != nullptr || !meter.Running();
+                if (!added.empty()) {
+                    icon = added.front();
+                    found = true;
+                }
+                return found || !meter.Running();
             },
             kIconTimeoutMs);
-        return icon;
+        return found;
     }
 };
 
-bool InTray(HWND icon) {
-    const auto icons = TrayIconWindows();
-    return std::find(icons.begin(), icons.end(), icon) != icons.end();
-}
-
 TEST_F(MeterTray, RightClickMenuExitEndsTheProgramAndRemovesItsIcon) {
     Process meter;
-    HWND icon = StartMeter(meter);
-    ASSERT_NE(icon, nullptr) << "no tray icon appeared";
+    TrayIcon icon;
+    ASSERT_TRUE(StartMeter(meter, icon)) << "no tray icon appeared";
     ASSERT_TRUE(meter.Running());
 
     RightClickTrayIcon(icon);
@@ -69,8 +66,8 @@ TEST_F(MeterTray, RightClickMenuExitEndsTheProgramAndRemovesItsIcon) {
 
 TEST_F(MeterTray, EscapeClosesTheMenuAndTheMeterKeepsRunning) {
     Process meter;
-    HWND icon = StartMeter(meter);
-    ASSERT_NE(icon, nullptr) << "no tray icon appeared";
+    TrayIcon icon;
+    ASSERT_TRUE(StartMeter(meter, icon)) << "no tray icon appeared";
 
     RightClickTrayIcon(icon);
     HWND menu = WaitForPopupMenu(meter.Id(), kMenuTimeoutMs);

@@ -89,12 +89,31 @@ bool AnswerBox(const Arguments& args) {
     return PressButton(box, args[0]);
 }
 
+// Every child of the taskbar (start button, window buttons, tray icons).
 bool ListTray(const Arguments&) {
-    for (HWND icon : TrayIconWindows()) {
+    HWND tray = TrayWindow();
+    if (tray == nullptr) return false;
+    for (const TrayIcon& icon : TrayIcons()) {
+        std::printf("icon %p at %ld,%ld\n", static_cast<void*>(icon.window), icon.at.x, icon.at.y);
+    }
+    for (HWND child : ChildWindows(tray)) {
         RECT rect{};
-        GetWindowRect(icon, &rect);
-        std::printf("%p %s %ld,%ld-%ld,%ld\n", static_cast<void*>(icon), ClassNameOf(icon).c_str(),
-                    rect.left, rect.top, rect.right, rect.bottom);
+        GetWindowRect(child, &rect);
+        std::printf("%p %s %s \"%s\" %ld,%ld-%ld,%ld\n", static_cast<void*>(child),
+                    IsShown(child) ? "visible" : "hidden", ClassNameOf(child).c_str(),
+                    WindowText(child).c_str(), rect.left, rect.top, rect.right, rect.bottom);
+    }
+    return true;
+}
+
+bool ListWindows(const Arguments&) {
+    for (HWND window : TopLevelWindows(WindowQuery{Caption::Prefix(""), 0, "", false})) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        std::printf("%p pid=%lu %s %s \"%s\" %ld,%ld-%ld,%ld\n", static_cast<void*>(window),
+                    static_cast<unsigned long>(WindowProcessId(window)),
+                    IsShown(window) ? "visible" : "hidden", ClassNameOf(window).c_str(),
+                    WindowText(window).c_str(), rect.left, rect.top, rect.right, rect.bottom);
     }
     return true;
 }
@@ -110,6 +129,7 @@ const std::map<std::string, Command>& Commands() {
         {"export-reg", {2, 2, "<HKLM|HKCU> <key>", ExportReg}},
         {"answer-box", {1, 2, "<button-caption> [timeout-ms]", AnswerBox}},
         {"tray-icons", {0, 0, "", ListTray}},
+        {"list-windows", {0, 0, "", ListWindows}},
     };
     return commands;
 }

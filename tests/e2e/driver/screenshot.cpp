@@ -7,13 +7,16 @@
 namespace qn::e2e {
 
 RgbImage CaptureDesktop() {
-    RgbImage image;
-    HWND desktop = GetDesktopWindow();
     RECT bounds{};
-    GetWindowRect(desktop, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
+    GetWindowRect(GetDesktopWindow(), &bounds);
+    return CaptureScreenRect(bounds.left, bounds.top, bounds.right - bounds.left,
+                             bounds.bottom - bounds.top);
+}
+
+RgbImage CaptureScreenRect(int left, int top, int width, int height) {
+    RgbImage image;
     if (width <= 0 || height <= 0) return image;
+    HWND desktop = GetDesktopWindow();
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -29,7 +32,7 @@ RgbImage CaptureDesktop() {
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (dib != nullptr && bits != nullptr) {
         HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
         GdiFlush();
         SelectObject(memory, old);
 

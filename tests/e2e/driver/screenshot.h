@@ -7,6 +7,8 @@ namespace qn::e2e {
 
 // The whole desktop as it is on the screen now.
 RgbImage CaptureDesktop();
+// A rectangle of the screen (screen coordinates).
+RgbImage CaptureScreenRect(int left, int top, int width, int height);
 // Saves the desktop as a PNG file; false on failure.
 bool SaveDesktopPng(const std::string& path);
 // Saves the desktop as <tree>\screenshots\<name>.png, where <tree> is the

@@ -5,17 +5,30 @@
 
 namespace qn::e2e {
 
-// Wine's taskbar on the virtual desktop; nullptr when there is none.
-HWND TrayWindow();
-// The notification icons in the taskbar: in Wine each icon is a child window
-// of the taskbar that relays its mouse messages to the icon's owner.
-std::vector<HWND> TrayIconWindows();
-// Icons that are in the tray now but not in before.
-std::vector<HWND> NewTrayIcons(const std::vector<HWND>& before);
+// A notification icon as the mouse reaches it: the window that receives its
+// clicks and the point (client coordinates) to click.
+struct TrayIcon {
+    HWND window = nullptr;
+    POINT at{};
+    bool operator==(const TrayIcon& other) const {
+        return window == other.window && at.x == other.at.x && at.y == other.at.y;
+    }
+};
 
-// Clicks an icon with the right or left mouse button.
-void RightClickTrayIcon(HWND icon);
-void LeftClickTrayIcon(HWND icon);
+// Wine's taskbar on the virtual desktop, waiting at most timeoutMs for the
+// desktop to start; nullptr when there is none.
+HWND TrayWindow(DWORD timeoutMs = 5000);
+// The icons in the tray, oldest first. Wine 8 paints the icons into the
+// taskbar itself in 20-pixel slots from the right edge leftwards and hides
+// the taskbar when no icon is left; later Wine versions give each icon a
+// child window of the taskbar.
+std::vector<TrayIcon> TrayIcons();
+// Icons in the tray now but not in before.
+std::vector<TrayIcon> NewTrayIcons(const std::vector<TrayIcon>& before);
+bool InTray(const TrayIcon& icon);
+
+void RightClickTrayIcon(const TrayIcon& icon);
+void LeftClickTrayIcon(const TrayIcon& icon);
 
 // A popup menu is a top-level window of class "#32768" in the process that
 // tracks it.

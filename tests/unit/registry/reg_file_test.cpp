@@ -10,24 +10,28 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 class RegFile : public ::testing::Test {
-protected:
+  protected:
     RegFileLoadResult Load(const std::string& body) {
         return LoadRegFile(registry_, "REGEDIT4\r\n\r\n" + body);
     }
 
     // The value's type and bytes; type kRegNone and no bytes when absent.
-    std::pair<std::uint32_t, Bytes> Value(const std::string& path, const std::string& name) {
+    static std::pair<std::uint32_t, Bytes> ValueIn(Registry& registry, const std::string& path,
+                                                   const std::string& name) {
         RegKey key = 0;
         std::pair<std::uint32_t, Bytes> result{kRegNone, {}};
-        if (registry_.OpenKey(kHkeyCurrentUser, path, kKeyRead, &key) != kRegSuccess)
-            return result;
+        if (registry.OpenKey(kHkeyCurrentUser, path, kKeyRead, &key) != kRegSuccess) return result;
         std::uint32_t size = 0;
-        if (registry_.QueryValue(key, name, &result.first, nullptr, &size) == kRegSuccess) {
+        if (registry.QueryValue(key, name, &result.first, nullptr, &size) == kRegSuccess) {
             result.second.resize(size);
-            registry_.QueryValue(key, name, &result.first, result.second.data(), &size);
+            registry.QueryValue(key, name, &result.first, result.second.data(), &size);
         }
-        registry_.CloseKey(key);
+        registry.CloseKey(key);
         return result;
+    }
+
+    std::pair<std::uint32_t, Bytes> Value(const std::string& path, const std::string& name) {
+        return ValueIn(registry_, path, name);
     }
 
     void Set(const std::string& path, const std::string& name, std::uint32_t type,
@@ -48,7 +52,9 @@ protected:
     MemoryRegistry registry_;
 };
 
-Bytes B(const char* text, std::size_t size) { return Bytes(text, text + size); }
+Bytes B(const char* text, std::size_t size) {
+    return Bytes(text, text + size);
+}
 
 TEST_F(RegFile, LoadsEveryKindOfValue) {
     const RegFileLoadResult result = Load(
@@ -64,7 +70,7 @@ TEST_F(RegFile, LoadsEveryKindOfValue) {
         "\"Odd\"=hex(a):\r\n");
     ASSERT_TRUE(result.ok()) << result.errors[0].line << ": " << result.errors[0].message;
     const std::string key = "Software\\Test";
-    EXPECT_EQ(std::make_pair(kRegSz, B("C:\\dir \"q\"\0", 12)), Value(key, "Path"));
+    EXPECT_EQ(std::make_pair(kRegSz, B("C:\\dir \"q\"\0", 11)), Value(key, "Path"));
     EXPECT_EQ(std::make_pair(kRegSz, B("default\0", 8)), Value(key, ""));
     EXPECT_EQ(std::make_pair(kRegDword, B("\x1f\0\0\0", 4)), Value(key, "Word"));
     EXPECT_EQ(std::make_pair(kRegBinary, B("\x01\xff\x10", 3)), Value(key, "Blob"));
@@ -102,12 +108,13 @@ TEST_F(RegFile, ReportsFaultsWithLineNumbersAndGoesOn) {
         "\"Open=\"x\r\n"
         "\"Hex\"=hex:1g\r\n"
         "garbage\r\n"
-        "[HKEY_CURRENT_USER\\Unclosed\r\n"
         "\"Good\"=\"yes\"\r\n"
+        "[HKEY_CURRENT_USER\\Unclosed\r\n"
+        "[HKEY_CURRENT_USER\\Software\\T]\r\n"
         "\"Cont\"=hex:01,\\\r\n");
     std::vector<int> lines;
     for (const RegFileError& error : result.errors) lines.push_back(error.line);
-    EXPECT_EQ((std::vector<int>{3, 4, 7, 8, 9, 10, 11, 12, 14}), lines);
+    EXPECT_EQ((std::vector<int>{3, 4, 7, 8, 9, 10, 11, 13, 15}), lines);
     EXPECT_EQ(kRegSz, Value("Software\\T", "Good").first);  // nothing stops at a fault
 }
 
@@ -119,6 +126,19 @@ TEST_F(RegFile, RefusesTextWithoutTheHeader) {
     EXPECT_EQ(kRegNone, Value("Software\\T", "A").first);
     EXPECT_FALSE(LoadRegFile(registry_, "").ok());
     EXPECT_FALSE(LoadRegFile(registry_, std::string("\0\xff[", 3)).ok());
+}
+
+TEST_F(RegFile, SurvivesEveryTruncationOfAFile) {
+    const std::string text =
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\S\\T]\r\n\"A\\\"\"=\"x\\\\\"\r\n@=dword:1\r\n"
+        "\"H\"=hex(7):61,\\\r\n 00\r\n\"D\"=-\r\n[-HKEY_CURRENT_USER\\S]\r\n";
+    ASSERT_TRUE(LoadRegFile(registry_, text).ok());
+    for (std::size_t size = 0; size <= text.size(); ++size) {
+        MemoryRegistry fresh;
+        LoadRegFile(fresh, text.substr(0, size));
+        LoadRegFile(fresh, text.substr(size));
+        EXPECT_EQ(0u, fresh.OpenHandleCount());
+    }
 }
 
 TEST_F(RegFile, SavesInAFixedReadableForm) {
@@ -161,16 +181,15 @@ TEST_F(RegFile, RoundTripsEveryByte) {
     ASSERT_EQ(kRegSuccess, SaveRegFile(other, kHkeyCurrentUser, "Software\\R", &again));
     EXPECT_EQ(saved, again);
 
-    registry_.~MemoryRegistry();
-    new (&registry_) MemoryRegistry();
-    ASSERT_TRUE(LoadRegFile(registry_, saved).ok());
-    EXPECT_EQ(B("128", 3), Value("Software\\R", "NoNul").second);
-    EXPECT_EQ(B("128\0", 4), Value("Software\\R", "Nul").second);
-    EXPECT_EQ(std::make_pair(kRegSz, Bytes()), Value("Software\\R", "Empty"));
-    EXPECT_EQ(B("a\r\nb\0", 5), Value("Software\\R", "Lines").second);
-    EXPECT_EQ(std::make_pair(kRegDword, B("\x01\x02", 2)), Value("Software\\R", "ShortWord"));
-    EXPECT_EQ(long_binary, Value("Software\\R", "Long").second);
-    EXPECT_EQ(kRegExpandSz, Value("Software\\R", "Quote\"Back\\").first);
+    auto loaded = [&](const std::string& name) { return ValueIn(other, "Software\\R", name); };
+    EXPECT_EQ(B("128", 3), loaded("NoNul").second);
+    EXPECT_EQ(B("128\0", 4), loaded("Nul").second);
+    EXPECT_EQ(std::make_pair(kRegSz, Bytes()), loaded("Empty"));
+    EXPECT_EQ(B("a\r\nb\0", 5), loaded("Lines").second);
+    EXPECT_EQ(B("\xe9t\xe9\0", 4), loaded("High").second);
+    EXPECT_EQ(std::make_pair(kRegDword, B("\x01\x02", 2)), loaded("ShortWord"));
+    EXPECT_EQ(long_binary, loaded("Long").second);
+    EXPECT_EQ(kRegExpandSz, loaded("Quote\"Back\\").first);
 }
 
 TEST_F(RegFile, SaveRefusesWhatREGEDIT4CannotHold) {
