@@ -50,6 +50,9 @@ winepath_unix_to_win() {
 qn_wineserver_start() {
   "$QN_WINESERVER" -p >/dev/null 2>&1 </dev/null &
   disown 2>/dev/null || true
+  # The first Wine program starts Wine's background services; start them here
+  # with their output detached, or they keep the caller's pipes (ctest's) open.
+  "$QN_WINE" cmd /c exit 0 >/dev/null 2>&1 </dev/null || true
 }
 
 qn_wineserver_stop() {

@@ -4,7 +4,9 @@
 
 namespace qn::ui {
 
-bool CommandButton::IsDefault() const { return Parent().DefaultButton() == this; }
+bool CommandButton::IsDefault() const {
+    return Parent().DefaultButton() == this;
+}
 
 void CommandButton::SetDefault(bool isDefault) {
     if (isDefault) {
@@ -14,7 +16,9 @@ void CommandButton::SetDefault(bool isDefault) {
     }
 }
 
-bool CommandButton::IsCancel() const { return Parent().CancelButton() == this; }
+bool CommandButton::IsCancel() const {
+    return Parent().CancelButton() == this;
+}
 
 void CommandButton::SetCancel(bool isCancel) {
     if (isCancel) {

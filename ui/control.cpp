@@ -13,7 +13,11 @@ bool TakesFocus(ControlKind kind) {
 }  // namespace
 
 Control::Control(Form& form, ControlKind kind, std::string name, Control* container)
-    : form_(form), kind_(kind), name_(std::move(name)), container_(container), tabStop_(TakesFocus(kind)) {
+    : form_(form),
+      kind_(kind),
+      name_(std::move(name)),
+      container_(container),
+      tabStop_(TakesFocus(kind)) {
     form_.Register(*this);
 }
 
@@ -57,7 +61,9 @@ Bounds Control::FormBounds() const {
     return result;
 }
 
-int Control::TabIndex() const { return form_.TabIndexOf(*this); }
+int Control::TabIndex() const {
+    return form_.TabIndexOf(*this);
+}
 
 void Control::SetTabIndex(int index) {
     form_.MoveInTabOrder(*this, index);

@@ -64,7 +64,9 @@ void Form::Show(ShowMode mode, Form* owner) {
     modal_ = false;
 }
 
-void Form::Hide() { SetVisibleState(false); }
+void Form::Hide() {
+    SetVisibleState(false);
+}
 
 bool Form::Unload(UnloadMode mode) {
     if (!loaded_) return true;
@@ -96,7 +98,9 @@ Control* Form::FindControl(const std::string& name) const {
     return found == controls_.end() ? nullptr : *found;
 }
 
-MenuItem* Form::FindMenu(const std::string& name) const { return FindMenuIn(menus_, name); }
+MenuItem* Form::FindMenu(const std::string& name) const {
+    return FindMenuIn(menus_, name);
+}
 
 void Form::SetDefaultButton(CommandButton* button) {
     defaultButton_ = button;
@@ -129,7 +133,9 @@ void Form::Register(MenuItem& menu) {
     MenuChanged();
 }
 
-void Form::Register(Timer& timer) { timers_.push_back(&timer); }
+void Form::Register(Timer& timer) {
+    timers_.push_back(&timer);
+}
 
 void Form::Notify(Property property) const {
     if (peer_ != nullptr) peer_->PropertyChanged(property);

@@ -43,6 +43,8 @@ bool MenuItem::Reachable() const {
     return enabled_ && visible_ && (parent_ == nullptr || parent_->Reachable());
 }
 
-void MenuItem::Changed() const { form_.MenuChanged(); }
+void MenuItem::Changed() const {
+    form_.MenuChanged();
+}
 
 }  // namespace qn::ui

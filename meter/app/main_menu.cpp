@@ -7,7 +7,9 @@ MenuEntry Item(const char* name, const char* caption, unsigned command) {
     return MenuEntry{name, caption, command, {}};
 }
 
-MenuEntry Separator(const char* name) { return MenuEntry{name, "", kNoCommand, {}}; }
+MenuEntry Separator(const char* name) {
+    return MenuEntry{name, "", kNoCommand, {}};
+}
 
 MenuEntry StyleSubmenu(const std::vector<std::string>& themes) {
     MenuEntry style{"mnuStyle", "Graph Style", kNoCommand, {}};
@@ -33,7 +35,8 @@ std::vector<MenuEntry> BuildMainMenu(bool tunerInstalled, const std::vector<std:
         Item("mnuStatistics", "Statistics...", kStatisticsCommand),
         Separator("line2"),
     };
-    if (tunerInstalled) menu.push_back(Item("mnuQuillon", "Optimize with Quillon...", kQuillonCommand));
+    if (tunerInstalled)
+        menu.push_back(Item("mnuQuillon", "Optimize with Quillon...", kQuillonCommand));
     menu.push_back(Item("mnuSettings", "Settings...", kSettingsCommand));
     menu.push_back(StyleSubmenu(themes));
     menu.push_back(Separator("Line1"));

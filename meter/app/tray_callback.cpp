@@ -22,31 +22,51 @@ constexpr int kBalloonHide = 0x403;
 constexpr int kBalloonTimeout = 0x404;
 constexpr int kBalloonClick = 0x405;
 
-TrayEventCall Plain(TrayEvent event) { return {event, kNoButton}; }
+TrayEventCall Plain(TrayEvent event) {
+    return {event, kNoButton};
+}
 
 }  // namespace
 
 std::vector<TrayEventCall> DecodeTrayCallback(std::intptr_t lParam) {
     using E = TrayEvent;
     switch (static_cast<int>(lParam & 0xFFFF)) {
-        case kMouseMove: return {Plain(E::MouseMove)};
-        case kLeftDown: return {{E::MouseDown, kLeft}, Plain(E::LeftClick)};
-        case kLeftUp: return {{E::MouseUp, kLeft}};
-        case kLeftDouble: return {{E::DoubleClick, kLeft}, Plain(E::DoubleLeftClick)};
-        case kRightDown: return {{E::MouseDown, kRight}, Plain(E::RightClick)};
-        case kRightUp: return {{E::MouseUp, kRight}};
-        case kRightDouble: return {{E::DoubleClick, kRight}};
-        case kMiddleDown: return {{E::MouseDown, kMiddle}};
-        case kMiddleUp: return {{E::MouseUp, kMiddle}};
-        case kMiddleDouble: return {{E::DoubleClick, kMiddle}};
-        case kExtraDown: return {{E::MouseDown, kExtra}};
-        case kExtraUp: return {{E::MouseUp, kExtra}};
-        case kExtraDouble: return {{E::DoubleClick, kExtra}};
-        case kBalloonShow: return {Plain(E::BalloonShow)};
-        case kBalloonHide: return {Plain(E::BalloonHide)};
-        case kBalloonTimeout: return {Plain(E::BalloonTimeout)};
-        case kBalloonClick: return {Plain(E::BalloonClicked)};
-        default: return {};
+        case kMouseMove:
+            return {Plain(E::MouseMove)};
+        case kLeftDown:
+            return {{E::MouseDown, kLeft}, Plain(E::LeftClick)};
+        case kLeftUp:
+            return {{E::MouseUp, kLeft}};
+        case kLeftDouble:
+            return {{E::DoubleClick, kLeft}, Plain(E::DoubleLeftClick)};
+        case kRightDown:
+            return {{E::MouseDown, kRight}, Plain(E::RightClick)};
+        case kRightUp:
+            return {{E::MouseUp, kRight}};
+        case kRightDouble:
+            return {{E::DoubleClick, kRight}};
+        case kMiddleDown:
+            return {{E::MouseDown, kMiddle}};
+        case kMiddleUp:
+            return {{E::MouseUp, kMiddle}};
+        case kMiddleDouble:
+            return {{E::DoubleClick, kMiddle}};
+        case kExtraDown:
+            return {{E::MouseDown, kExtra}};
+        case kExtraUp:
+            return {{E::MouseUp, kExtra}};
+        case kExtraDouble:
+            return {{E::DoubleClick, kExtra}};
+        case kBalloonShow:
+            return {Plain(E::BalloonShow)};
+        case kBalloonHide:
+            return {Plain(E::BalloonHide)};
+        case kBalloonTimeout:
+            return {Plain(E::BalloonTimeout)};
+        case kBalloonClick:
+            return {Plain(E::BalloonClicked)};
+        default:
+            return {};
     }
 }
 

@@ -2,6 +2,8 @@
 
 namespace qn::meter {
 
-bool IsTunerFileName(const std::string& foundName) { return foundName == kTunerFileName; }
+bool IsTunerFileName(const std::string& foundName) {
+    return foundName == kTunerFileName;
+}
 
 }  // namespace qn::meter

@@ -107,7 +107,7 @@ TEST(PngWriter, ImageDataRoundTripsAcrossSeveralStoredBlocks) {
 }
 
 class RegistryTools : public ::testing::Test {
-protected:
+  protected:
     const std::string key_ = "Software\\QuillonE2EDriverTest";
     void TearDown() override { DeleteRegistryTree(HKEY_CURRENT_USER, key_); }
 };
@@ -192,7 +192,7 @@ TEST(Dialogs, MnemonicMarkersAreIgnoredInCaptions) {
 // A window with a combo box on a thread of its own, counting the selection
 // notifications that reach the parent.
 class ComboFixture : public ::testing::Test {
-protected:
+  protected:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) ++selChanges_;
         return DefWindowProcA(window, message, wParam, lParam);
@@ -209,9 +209,9 @@ protected:
             RegisterClassA(&windowClass);
             parent_ = CreateWindowA("QnE2EComboProbe", "Combo probe", WS_OVERLAPPEDWINDOW, 0, 0,
                                     300, 200, nullptr, nullptr, nullptr, nullptr);
-            combo_ = CreateWindowA("ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10,
-                                   10, 200, 100, parent_, reinterpret_cast<HMENU>(42), nullptr,
-                                   nullptr);
+            combo_ =
+                CreateWindowA("ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 200,
+                              100, parent_, reinterpret_cast<HMENU>(42), nullptr, nullptr);
             for (const char* item : {"576", "1500"}) {
                 SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
             }

@@ -17,7 +17,7 @@ constexpr DWORD kMenuTimeoutMs = 5000;
 constexpr DWORD kExitTimeoutMs = 10000;
 
 class MeterTray : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
 #ifndef QN_E2E_HAVE_DAPPLET
         GTEST_SKIP() << "this tree does not build " << kMeterExe;

@@ -29,7 +29,7 @@ std::string DeclineAllButExit(HWND dialog) {
 }
 
 class TunerEndToEnd : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
 #ifndef QN_E2E_HAVE_QUILLON
         GTEST_SKIP() << "this tree does not build " << kTunerExe;
@@ -38,7 +38,9 @@ protected:
         TerminateOwnersOfWindows("Quillon");
     }
 
-    void TearDown() override { ClearProgramWindowsVersion(kTunerExe); }
+    void TearDown() override {
+        ClearProgramWindowsVersion(kTunerExe);
+    }
 
     // Starts the tuner and waits for its main window.
     HWND StartTuner(Process& tuner) {
@@ -86,8 +88,7 @@ TEST_P(TunerOnEachWindows, OpensItsMainWindowAndEndsOnClose) {
     EXPECT_TRUE(CloseTuner(tuner, main)) << "the tuner did not end after WM_CLOSE";
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowsVersions, TunerOnEachWindows,
-                         ::testing::ValuesIn(kWindowsVersions),
+INSTANTIATE_TEST_SUITE_P(WindowsVersions, TunerOnEachWindows, ::testing::ValuesIn(kWindowsVersions),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

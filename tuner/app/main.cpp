@@ -1,7 +1,6 @@
 // quillon.exe: refuses a second copy, then runs the main window.
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include "platform/win32/single_instance_win32.h"
 #include "tuner/app/resource_ids.h"

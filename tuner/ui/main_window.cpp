@@ -33,9 +33,13 @@ void MainWindow::ConnectHandlers() {
     aboutmenu.Click.Connect([this] { aboutmenu_Click(); });
 }
 
-void MainWindow::Form_Load() { Label2.SetCaption(VersionCaption()); }
+void MainWindow::Form_Load() {
+    Label2.SetCaption(VersionCaption());
+}
 
 // Closing the window ends the program.
-void MainWindow::Form_Unload(bool&) { App().End(); }
+void MainWindow::Form_Unload(bool&) {
+    App().End();
+}
 
 }  // namespace qn

@@ -98,10 +98,10 @@ ControlWindow::ControlWindow(FormWindow& owner, Control& control, int id)
     const WindowKind kind = KindOf(control);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
     if (control.TabStop()) style |= WS_TABSTOP;
-    hwnd_ = CreateWindowExA(kind.exStyle, kind.className, control.DisplayText().c_str(), style, 0, 0,
-                            0, 0, owner.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner.Handle(), GWLP_HINSTANCE)),
-                            nullptr);
+    hwnd_ = CreateWindowExA(
+        kind.exStyle, kind.className, control.DisplayText().c_str(), style, 0, 0, 0, 0,
+        owner.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner.Handle(), GWLP_HINSTANCE)), nullptr);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.Font()), FALSE);
     control_.SetPeer(this);
     applying_ = true;
@@ -212,12 +212,13 @@ void ControlWindow::OnCommand(int code) {
                           (code == BN_SETFOCUS && (control_.Kind() == ControlKind::CommandButton ||
                                                    control_.Kind() == ControlKind::OptionButton ||
                                                    control_.Kind() == ControlKind::CheckBox));
-    const bool lostFocus = (control_.Kind() == ControlKind::TextBox && code == EN_KILLFOCUS) ||
-                           (control_.Kind() == ControlKind::ComboBox && code == CBN_KILLFOCUS) ||
-                           (control_.Kind() == ControlKind::ListBox && code == LBN_KILLFOCUS) ||
-                           (code == BN_KILLFOCUS && (control_.Kind() == ControlKind::CommandButton ||
-                                                     control_.Kind() == ControlKind::OptionButton ||
-                                                     control_.Kind() == ControlKind::CheckBox));
+    const bool lostFocus =
+        (control_.Kind() == ControlKind::TextBox && code == EN_KILLFOCUS) ||
+        (control_.Kind() == ControlKind::ComboBox && code == CBN_KILLFOCUS) ||
+        (control_.Kind() == ControlKind::ListBox && code == LBN_KILLFOCUS) ||
+        (code == BN_KILLFOCUS && (control_.Kind() == ControlKind::CommandButton ||
+                                  control_.Kind() == ControlKind::OptionButton ||
+                                  control_.Kind() == ControlKind::CheckBox));
     if (gotFocus) {
         control_.Parent().SetActiveControl(&control_);
         control_.GotFocus.Raise();
@@ -257,7 +258,9 @@ void ControlWindow::ApplyText() {
     InvalidateRect(hwnd_, &rect, TRUE);
 }
 
-void ControlWindow::ApplyEnabled() { EnableWindow(hwnd_, control_.EffectivelyEnabled()); }
+void ControlWindow::ApplyEnabled() {
+    EnableWindow(hwnd_, control_.EffectivelyEnabled());
+}
 
 void ControlWindow::ApplyVisible() {
     ShowWindow(hwnd_, control_.EffectivelyVisible() ? SW_SHOWNA : SW_HIDE);
@@ -325,8 +328,8 @@ void ControlWindow::ApplyItems() {
 void ControlWindow::ApplyListIndex() {
     const bool combo = control_.Kind() == ControlKind::ComboBox;
     const auto& list = static_cast<ListControl&>(control_);
-    SendMessageA(hwnd_, combo ? CB_SETCURSEL : LB_SETCURSEL,
-                 static_cast<WPARAM>(list.ListIndex()), 0);
+    SendMessageA(hwnd_, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()),
+                 0);
 }
 
 void ControlWindow::ApplySelection() {
@@ -347,7 +350,8 @@ void ControlWindow::ApplyToolTip() {
     RemoveToolTip();
     if (owner_.ToolTip() == nullptr || control_.ToolTipText().empty()) return;
     TOOLINFOA info = ToolInfo(owner_.Handle(), hwnd_, &control_.ToolTipText());
-    hasToolTip_ = SendMessageA(owner_.ToolTip(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    hasToolTip_ =
+        SendMessageA(owner_.ToolTip(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
 }  // namespace qn::ui::win32

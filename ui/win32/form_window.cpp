@@ -53,12 +53,17 @@ void RegisterFormClass(HINSTANCE instance, HICON icon) {
 }  // namespace
 
 FormWindow::FormWindow(Form& form, HINSTANCE instance, HICON icon)
-    : form_(form), instance_(instance), icon_(icon),
-      font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))), dpi_(QueryScreenDpi()) {
+    : form_(form),
+      instance_(instance),
+      icon_(icon),
+      font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
+      dpi_(QueryScreenDpi()) {
     RegisterFormClass(instance_, icon_);
 }
 
-FormWindow::~FormWindow() { Destroy(); }
+FormWindow::~FormWindow() {
+    Destroy();
+}
 
 FormWindow* FormWindow::FromHandle(HWND hwnd) {
     if (hwnd == nullptr || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) !=
@@ -244,7 +249,9 @@ ControlWindow* FormWindow::FindControl(const Control* model) const {
     return nullptr;
 }
 
-void FormWindow::ApplyCaption() { SetWindowTextA(hwnd_, form_.Caption().c_str()); }
+void FormWindow::ApplyCaption() {
+    SetWindowTextA(hwnd_, form_.Caption().c_str());
+}
 
 void FormWindow::ApplyBounds() {
     const WindowStyle style = StyleFor(form_.Border());

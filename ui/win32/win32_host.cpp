@@ -55,7 +55,9 @@ PumpResult Win32Host::PumpEvents() {
     return result;
 }
 
-void Win32Host::WaitForEvent() { WaitMessage(); }
+void Win32Host::WaitForEvent() {
+    WaitMessage();
+}
 
 void Win32Host::BeginModal(Form& form) {
     std::vector<HWND>& disabled = disabledByModal_[&form];

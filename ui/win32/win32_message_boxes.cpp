@@ -62,9 +62,9 @@ std::string Win32MessageBoxes::InputBox(const std::string& prompt, const std::st
                                         const std::string& defaultText) {
     InputBoxState state{&prompt, &title, &defaultText, {}};
     const std::vector<WORD> dialogTemplate = InputDialogTemplate();
-    const INT_PTR answer = DialogBoxIndirectParamA(
-        instance_, reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), GetActiveWindow(),
-        InputBoxProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR answer =
+        DialogBoxIndirectParamA(instance_, reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
+                                GetActiveWindow(), InputBoxProc, reinterpret_cast<LPARAM>(&state));
     return answer == IDOK ? state.result : std::string();
 }
 

@@ -24,14 +24,15 @@ std::unique_ptr<MainWindow> MainWindow::Create(const MainWindowOptions& options)
     if (!RegisterMainWindowClass(options.instance, &MainWindow::WindowProc)) return nullptr;
     std::unique_ptr<MainWindow> window(new MainWindow(options));
     // A tool window that is never shown stays out of the taskbar and Alt+Tab.
-    HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, options.title.c_str(),
-                                WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr, options.instance,
-                                window.get());
+    HWND hwnd =
+        CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, options.title.c_str(), WS_OVERLAPPED, 0,
+                        0, 0, 0, nullptr, nullptr, options.instance, window.get());
     if (hwnd == nullptr) return nullptr;
     window->trayCallbackMessage_ =
         RegisterWindowMessageA(TrayCallbackMessageName(options.title).c_str());
     window->taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
-    window->tray_ = std::make_unique<TrayIcon>(hwnd, window->trayCallbackMessage_, options.trayIcon);
+    window->tray_ =
+        std::make_unique<TrayIcon>(hwnd, window->trayCallbackMessage_, options.trayIcon);
     window->tray_->SetTooltip(options.tooltip);
     window->tray_->Show();
     return window;
@@ -48,7 +49,8 @@ MainWindow::~MainWindow() {
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // One notification-area icon owned by a window.
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
 #include <string>

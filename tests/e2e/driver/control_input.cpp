@@ -10,8 +10,7 @@ constexpr UINT kSendTimeoutMs = 5000;
 
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                        &result);
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
     return static_cast<LRESULT>(result);
 }
 

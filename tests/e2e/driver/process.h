@@ -8,7 +8,7 @@ namespace qn::e2e {
 // A program started by the harness. The destructor ends it if it still runs,
 // so a failed test leaves nothing behind.
 class Process {
-public:
+  public:
     Process() = default;
     ~Process();
     Process(const Process&) = delete;
@@ -30,7 +30,7 @@ public:
     HANDLE Handle() const { return handle_; }
     void Terminate();
 
-private:
+  private:
     void Close();
 
     HANDLE handle_ = nullptr;

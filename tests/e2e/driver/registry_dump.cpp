@@ -10,7 +10,7 @@ namespace qn::e2e {
 namespace {
 
 class OpenKey {
-public:
+  public:
     OpenKey(HKEY root, const std::string& path, REGSAM access) {
         if (RegOpenKeyExA(root, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
     }
@@ -21,7 +21,7 @@ public:
     OpenKey& operator=(const OpenKey&) = delete;
     HKEY get() const { return key_; }
 
-private:
+  private:
     HKEY key_ = nullptr;
 };
 

@@ -90,8 +90,7 @@ void PostKey(HWND window, WPARAM key) {
 HWND TrayWindow(DWORD timeoutMs) {
     GetDesktopWindow();  // starts Wine's desktop process when it is not running yet
     HWND tray = nullptr;
-    PollUntil([&] { return (tray = FindWindowA("Shell_TrayWnd", nullptr)) != nullptr; },
-              timeoutMs);
+    PollUntil([&] { return (tray = FindWindowA("Shell_TrayWnd", nullptr)) != nullptr; }, timeoutMs);
     return tray;
 }
 

@@ -24,7 +24,9 @@ TEST(FitToField, CutsTextToLeaveRoomForTheTerminator) {
     EXPECT_EQ(FitToField(std::string(300, 'x'), 128).size(), 127u);
 }
 
-TEST(FitToField, ZeroSizedFieldHoldsNothing) { EXPECT_EQ(FitToField("abc", 0), ""); }
+TEST(FitToField, ZeroSizedFieldHoldsNothing) {
+    EXPECT_EQ(FitToField("abc", 0), "");
+}
 
 }  // namespace
 }  // namespace qn::meter

@@ -10,8 +10,7 @@ using Calls = std::vector<TrayEventCall>;
 
 TEST(DecodeTrayCallback, ClicksAreReportedOnButtonDown) {
     EXPECT_EQ(DecodeTrayCallback(513), (Calls{{E::MouseDown, kLeft}, {E::LeftClick, kNoButton}}));
-    EXPECT_EQ(DecodeTrayCallback(516),
-              (Calls{{E::MouseDown, kRight}, {E::RightClick, kNoButton}}));
+    EXPECT_EQ(DecodeTrayCallback(516), (Calls{{E::MouseDown, kRight}, {E::RightClick, kNoButton}}));
     EXPECT_EQ(DecodeTrayCallback(514), (Calls{{E::MouseUp, kLeft}}));
     EXPECT_EQ(DecodeTrayCallback(517), (Calls{{E::MouseUp, kRight}}));
 }

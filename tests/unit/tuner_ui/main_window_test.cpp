@@ -1,9 +1,10 @@
+#include "tuner/ui/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tuner/ui/main_window.h"
 #include "ui/application.h"
 #include "ui/headless/headless_host.h"
 #include "ui/headless/user_actions.h"
@@ -67,8 +68,8 @@ TEST_F(MainWindowTest, MenuTreeMatchesTheCommandTable) {
 
 TEST_F(MainWindowTest, CaptionAndVersionLabelCarryMajorAndMinorVersion) {
     window.Show();
-    const std::string expected = "Quillon v" + std::to_string(QN_VERSION_MAJOR) + "." +
-                                 std::to_string(QN_VERSION_MINOR);
+    const std::string expected =
+        "Quillon v" + std::to_string(QN_VERSION_MAJOR) + "." + std::to_string(QN_VERSION_MINOR);
     EXPECT_EQ(window.Caption(), expected);
     EXPECT_EQ(window.Label2.Caption(), expected);
 }

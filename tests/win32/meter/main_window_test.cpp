@@ -1,6 +1,6 @@
-#include "meter/app/win32/main_window_win32.h"
-
 #include <gtest/gtest.h>
+
+#include "meter/app/win32/main_window_win32.h"
 
 namespace qn::meter::win32 {
 namespace {

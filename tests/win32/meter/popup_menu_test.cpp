@@ -1,8 +1,8 @@
-#include "meter/app/win32/popup_menu_win32.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "meter/app/win32/popup_menu_win32.h"
 
 namespace qn::meter::win32 {
 namespace {

@@ -1,9 +1,9 @@
-#include "meter/app/win32/tray_icon_win32.h"
-
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <string>
+
+#include "meter/app/win32/tray_icon_win32.h"
 
 namespace qn::meter::win32 {
 namespace {

@@ -1,10 +1,9 @@
-#include "meter/app/win32/tuner_lookup_win32.h"
-
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include "meter/app/win32/tuner_lookup_win32.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -44,7 +43,9 @@ TEST_F(TunerLookup, OtherSpellingDoesNotCount) {
     EXPECT_FALSE(TunerInstalledIn(folder_));
 }
 
-TEST_F(TunerLookup, EmptyFolderHasNoTuner) { EXPECT_FALSE(TunerInstalledIn(folder_)); }
+TEST_F(TunerLookup, EmptyFolderHasNoTuner) {
+    EXPECT_FALSE(TunerInstalledIn(folder_));
+}
 
 TEST(ProgramFolder, EndsInBackslashAndHoldsThisProgram) {
     const std::string folder = ProgramFolder();

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-#include <windows.h>
+#include "ui/win32/win32_host.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -12,7 +13,6 @@
 #include "ui/option_button.h"
 #include "ui/simple_controls.h"
 #include "ui/text_box.h"
-#include "ui/win32/win32_host.h"
 
 namespace qn::ui {
 namespace {
@@ -63,8 +63,12 @@ class WindowedForm : public Form {
     }
 };
 
-HWND Hwnd(const Control& control) { return reinterpret_cast<HWND>(control.hWnd()); }
-HWND Hwnd(const Form& form) { return reinterpret_cast<HWND>(form.hWnd()); }
+HWND Hwnd(const Control& control) {
+    return reinterpret_cast<HWND>(control.hWnd());
+}
+HWND Hwnd(const Form& form) {
+    return reinterpret_cast<HWND>(form.hWnd());
+}
 
 std::string TextOf(HWND hwnd) {
     char buffer[256] = {};
@@ -193,8 +197,6 @@ TEST_F(Win32HostTest, CloseFromTheTitleBarAsksWithModeZeroAndCanBeCancelled) {
 TEST_F(Win32HostTest, ModalShowBlocksTheOwnerUntilTheFormIsUnloaded) {
     WindowedForm dialog(app);
     bool returned = false;
-    PostMessageA(Hwnd(form), WM_NULL, 0, 0);  // something to pump
-    SetTimer(nullptr, 0, 50, nullptr);
     dialog.SetCaption("Dialog");
     dialog.cmd_ok.Click.Connect([&] {
         EXPECT_FALSE(returned);
