@@ -1,6 +1,7 @@
 // quillon.exe: refuses a second copy, then runs the main window.
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include "platform/win32/single_instance_win32.h"
 #include "tuner/app/resource_ids.h"

@@ -1,8 +1,9 @@
 #include "ui/win32/win32_host.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include <string>
 
