@@ -53,7 +53,6 @@ qn_wineserver_start() {
   # The first Wine program starts Wine's background services; start them here
   # with their output detached, or they keep the caller's pipes (ctest's) open.
   "$QN_WINE" cmd /c exit 0 >/dev/null 2>&1 </dev/null || true
-  "$QN_WINE" explorer /desktop=Default,1024x768 /dev/null >/dev/null 2>&1 </dev/null &
 }
 
 qn_wineserver_stop() {
