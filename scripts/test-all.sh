@@ -58,7 +58,7 @@ qn_wine_env "$wine_tree"
 qn_wine_prefix
 run_wine_tier() {
   qn_wineserver_start
-  ctest_tier "$wine_tree" -j 1 --timeout 300
+  ctest_tier "$wine_tree" --timeout 120
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then
