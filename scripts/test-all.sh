@@ -14,7 +14,7 @@ status=0
 ctest_tier() {
   local dir=$1; shift
   local log="$dir/ctest.log"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@" 2>&1 | tee "$log"
+  ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log"
   local line total bad
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
   if [ -z "$line" ]; then
@@ -49,16 +49,17 @@ fi
 scripts/check-imports.sh build/win32/bin/quillon.exe build/win32/bin/Dapplet.exe || status=1
 
 echo "== native unit tests"
-ctest_tier build/native
+ctest_tier build/native -j "$jobs"
 echo "== native unit tests under ASan+UBSan"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_tier build/native-asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_tier build/native-asan -j "$jobs"
 
 echo "== Win32 and end-to-end tests under Wine ($wine_tree)"
 qn_wine_env "$wine_tree"
 qn_wine_prefix
 run_wine_tier() {
   qn_wineserver_start
-  ctest_tier "$wine_tree" --timeout 120
+  # One at a time: end-to-end tests share one desktop and single-instance programs.
+  ctest_tier "$wine_tree" --timeout 120 -j 1
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then
