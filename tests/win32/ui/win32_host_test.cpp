@@ -1,7 +1,7 @@
 #include "ui/win32/win32_host.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
