@@ -1,15 +1,19 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "tests/e2e/driver/control_input.h"
 #include "tests/e2e/driver/files.h"
+#include "tests/e2e/driver/menus.h"
 #include "tests/e2e/driver/message_box.h"
 #include "tests/e2e/driver/png_writer.h"
+#include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/process.h"
 #include "tests/e2e/driver/registry_dump.h"
 #include "tests/e2e/driver/screenshot.h"
@@ -246,6 +250,145 @@ TEST_F(ComboFixture, SelectingNotifiesTheParentAndItemsAreRead) {
     EXPECT_EQ(selChanges_, 1);
     EXPECT_FALSE(SelectComboItem(combo_, 5));
     EXPECT_EQ(selChanges_, 1);
+}
+
+// A window with text boxes and a menu bar on a thread of its own; its window
+// procedure records what a program would see: each EN_CHANGE with the text
+// at that moment, and the last menu command.
+class TextAndMenuFixture : public ::testing::Test {
+  protected:
+    static constexpr int kSingleLineId = 7;
+    static constexpr int kMultiLineId = 8;
+    static constexpr UINT kOpenId = 100;
+    static constexpr UINT kGrayedId = 101;
+    static constexpr UINT kCheckedId = 102;
+
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+            const int id = LOWORD(wParam);
+            ++changes_[id];
+            char text[256] = {};
+            GetWindowTextA(reinterpret_cast<HWND>(lParam), text, sizeof(text));
+            textAtChange_[id] = text;
+        } else if (message == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0) {
+            menuCommand_ = LOWORD(wParam);
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    static HMENU BuildMenuBar() {
+        HMENU file = CreatePopupMenu();
+        AppendMenuA(file, MF_STRING, kOpenId, "&Open\tCtrl+O");
+        AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(file, MF_STRING | MF_GRAYED, kGrayedId, "&Grayed");
+        HMENU view = CreatePopupMenu();
+        AppendMenuA(view, MF_STRING | MF_CHECKED, kCheckedId, "Save && &Check");
+        HMENU bar = CreateMenu();
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+        AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
+        return bar;
+    }
+
+    void SetUp() override {
+        changes_.clear();
+        textAtChange_.clear();
+        menuCommand_ = 0;
+        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        ui_ = std::thread([this] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = Proc;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.lpszClassName = "QnE2ETextProbe";
+            RegisterClassA(&windowClass);
+            parent_ = CreateWindowA("QnE2ETextProbe", "Text probe", WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                    200, nullptr, BuildMenuBar(), nullptr, nullptr);
+            singleLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "old", WS_CHILD | WS_VISIBLE,
+                                          10, 10, 200, 24, parent_,
+                                          reinterpret_cast<HMENU>(kSingleLineId), nullptr, nullptr);
+            multiLine_ = CreateWindowExA(
+                WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 40, 200, 60,
+                parent_, reinterpret_cast<HMENU>(kMultiLineId), nullptr, nullptr);
+            uiThreadId_ = GetCurrentThreadId();
+            SetEvent(ready_);
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+            DestroyWindow(parent_);
+        });
+        ASSERT_EQ(WaitForSingleObject(ready_, 5000), WAIT_OBJECT_0);
+        ASSERT_NE(singleLine_, nullptr);
+        ASSERT_NE(multiLine_, nullptr);
+    }
+
+    void TearDown() override {
+        PostThreadMessageA(uiThreadId_, WM_QUIT, 0, 0);
+        ui_.join();
+        CloseHandle(ready_);
+    }
+
+    static inline std::map<int, int> changes_;
+    static inline std::map<int, std::string> textAtChange_;
+    static inline std::atomic<UINT> menuCommand_{0};
+    HANDLE ready_ = nullptr;
+    std::thread ui_;
+    DWORD uiThreadId_ = 0;
+    HWND parent_ = nullptr;
+    HWND singleLine_ = nullptr;
+    HWND multiLine_ = nullptr;
+};
+
+// A program reacts to each EN_CHANGE: exactly one per typed text, sent once
+// the control holds the new text, in both kinds of text box.
+TEST_F(TextAndMenuFixture, TypedTextReachesTheBoxAndTheParentOnce) {
+    SetEditText(singleLine_, "1500");
+    EXPECT_EQ(WindowText(singleLine_), "1500");
+    EXPECT_EQ(changes_[kSingleLineId], 1);
+    EXPECT_EQ(textAtChange_[kSingleLineId], "1500");
+
+    SetEditText(singleLine_, "");
+    EXPECT_EQ(WindowText(singleLine_), "");
+    EXPECT_EQ(changes_[kSingleLineId], 2);
+    EXPECT_EQ(textAtChange_[kSingleLineId], "");
+
+    SetEditText(multiLine_, "first\r\nsecond");
+    EXPECT_EQ(WindowText(multiLine_), "first\r\nsecond");
+    EXPECT_EQ(changes_[kMultiLineId], 1);
+    EXPECT_EQ(textAtChange_[kMultiLineId], "first\r\nsecond");
+    EXPECT_EQ(changes_[kSingleLineId], 2) << "the other box must not be notified";
+}
+
+TEST_F(TextAndMenuFixture, MenuTreeKeepsCaptionsStatesAndNesting) {
+    bool read = false;
+    const std::vector<MenuEntry> tree = MenuTree(parent_, &read);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(tree.size(), 1u);
+    EXPECT_EQ(tree[0].caption, "&File");
+    EXPECT_TRUE(tree[0].popup);
+    const std::vector<MenuEntry>& file = tree[0].items;
+    ASSERT_EQ(file.size(), 4u);
+    EXPECT_EQ(file[0].caption, "&Open\tCtrl+O");
+    EXPECT_EQ(file[0].id, kOpenId);
+    EXPECT_TRUE(file[1].IsSeparator());
+    EXPECT_TRUE(file[2].Grayed());
+    EXPECT_FALSE(file[0].Grayed());
+    ASSERT_EQ(file[3].items.size(), 1u);
+    EXPECT_EQ(file[3].items[0].caption, "Save && &Check");
+    EXPECT_TRUE(file[3].items[0].Checked());
+
+    EXPECT_EQ(FindMenuEntry(tree, {"File", "View", "Save & Check"}), &file[3].items[0]);
+    EXPECT_EQ(FindMenuEntry(tree, {"&File", "Open"}), &file[0]) << "the hint is not matched";
+    EXPECT_EQ(FindMenuEntry(tree, {"File", "Missing"}), nullptr);
+    EXPECT_TRUE(MenuTree(singleLine_, &read).empty()) << "a control has no menu bar";
+    EXPECT_TRUE(read);
+}
+
+TEST_F(TextAndMenuFixture, ChoosingAMenuItemSendsItsCommand) {
+    EXPECT_FALSE(ChooseMenuItem(parent_, {"File", "Grayed"}));
+    EXPECT_FALSE(ChooseMenuItem(parent_, {"File", "View"}));
+    ASSERT_TRUE(ChooseMenuItem(parent_, {"&File", "&View", "Save && &Check"}));
+    EXPECT_TRUE(PollUntil([] { return menuCommand_ == kCheckedId; }, 5000))
+        << "last command " << menuCommand_;
+    ASSERT_TRUE(ChooseMenuItem(parent_, {"File", "Open"}));
+    EXPECT_TRUE(PollUntil([] { return menuCommand_ == kOpenId; }, 5000));
 }
 
 TEST(Screenshots, DesktopCaptureCoversTheWholeDesktop) {

@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/control_input.h"
 
+#include "tests/e2e/driver/menus.h"
 #include "tests/e2e/driver/window_finder.h"
 
 namespace qn::e2e {
@@ -44,15 +45,6 @@ std::vector<std::string> ItemTexts(HWND control, UINT countMsg, UINT lengthMsg, 
     return items;
 }
 
-std::string MenuItemCaption(HMENU menu, int position) {
-    char text[256] = {};
-    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
-    std::string caption = WithoutMnemonics(text);
-    // An accelerator hint after a tab is not part of the caption.
-    const auto tab = caption.find('\t');
-    return tab == std::string::npos ? caption : caption.substr(0, tab);
-}
-
 }  // namespace
 
 std::string WithoutMnemonics(const std::string& caption) {
@@ -74,7 +66,11 @@ void Click(HWND button) {
 
 void SetEditText(HWND edit, const std::string& text) {
     SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    NotifyParent(edit, EN_CHANGE);
+    // A single-line edit control sends EN_CHANGE for WM_SETTEXT itself; a
+    // second one would run the program's change handler twice.
+    const bool notifiesItself = lstrcmpiA(ClassNameOf(edit).c_str(), "Edit") == 0 &&
+                                (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) == 0;
+    if (!notifiesItself) NotifyParent(edit, EN_CHANGE);
 }
 
 void TypeChars(HWND control, const std::string& text) {
@@ -110,27 +106,10 @@ std::vector<std::string> ComboItems(HWND combo) {
 }
 
 bool ChooseMenuItem(HWND window, const std::vector<std::string>& captionPath) {
-    HMENU menu = GetMenu(window);
-    for (size_t level = 0; menu != nullptr && level < captionPath.size(); ++level) {
-        const std::string wanted = WithoutMnemonics(captionPath[level]);
-        const int count = GetMenuItemCount(menu);
-        HMENU next = nullptr;
-        bool found = false;
-        for (int i = 0; i < count && !found; ++i) {
-            if (MenuItemCaption(menu, i) != wanted) continue;
-            found = true;
-            if (level + 1 == captionPath.size()) {
-                const UINT id = GetMenuItemID(menu, i);
-                if (id == static_cast<UINT>(-1)) return false;
-                PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-                return true;
-            }
-            next = GetSubMenu(menu, i);
-        }
-        if (!found) return false;
-        menu = next;
-    }
-    return false;
+    const MenuEntry* entry = FindMenuEntry(MenuTree(window), captionPath);
+    // A user cannot choose a submenu itself nor a grayed item.
+    if (entry == nullptr || entry->popup || entry->Grayed()) return false;
+    return PostMessageA(window, WM_COMMAND, MAKEWPARAM(entry->id, 0), 0) != FALSE;
 }
 
 }  // namespace qn::e2e

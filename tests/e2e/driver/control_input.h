@@ -30,8 +30,9 @@ std::vector<std::string> ListItems(HWND list);
 std::vector<std::string> ComboItems(HWND combo);
 
 // Chooses a menu-bar item by its caption path, e.g. {"File", "Exit"};
-// mnemonic markers are ignored. Posts the WM_COMMAND; false when the path
-// does not exist or the menu cannot be read.
+// mnemonic markers are ignored; also for another process's window. Posts the
+// WM_COMMAND; false when the path does not lead to an item a user could
+// choose (missing, a submenu, grayed) or the menu cannot be read.
 bool ChooseMenuItem(HWND window, const std::vector<std::string>& captionPath);
 
 }  // namespace qn::e2e
