@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/win32/common/dialog_user.h"
 #include "ui/application.h"
 #include "ui/command_button.h"
 #include "ui/text_box.h"
@@ -17,63 +18,10 @@
 namespace qn::ui {
 namespace {
 
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
-// Sent rather than read directly: the window may belong to another thread.
-std::string TextOf(HWND hwnd) {
-    char text[512] = {};
-    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM found) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
-    if (ClassOf(hwnd) != "#32770") return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
-// The visible dialog box of this process, or null after about ten seconds.
-HWND WaitForDialog() {
-    for (int i = 0; i < 200; ++i) {
-        HWND found = nullptr;
-        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
-        if (found != nullptr) return found;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-// Plays the user on a second thread while the test thread sits in the box's
-// modal loop. A box that never appears leaves the call hanging: ctest's
-// timeout ends the run then.
-class DialogUser {
-  public:
-    explicit DialogUser(std::function<void(HWND)> act)
-        : thread_([this, act] {
-              dialog_ = WaitForDialog();
-              if (dialog_ != nullptr) act(dialog_);
-          }) {}
-    ~DialogUser() { Finish(); }
-    DialogUser(const DialogUser&) = delete;
-    DialogUser& operator=(const DialogUser&) = delete;
-
-    // Waits for the second thread; true when it found a dialog.
-    bool Finish() {
-        if (thread_.joinable()) thread_.join();
-        return dialog_ != nullptr;
-    }
-
-  private:
-    HWND dialog_ = nullptr;
-    std::thread thread_;
-};
+using qn::test::ClassOf;
+using qn::test::DialogUser;
+using qn::test::TextOf;
+using qn::test::WaitForDialog;
 
 // Posted: a sent click would wait for the box's own thread to answer.
 void Press(HWND dialog, int button) {
