@@ -14,21 +14,10 @@
 #include "tests/e2e/driver/process.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/driver/wine_prefix.h"
+#include "tests/e2e/tuner_session.h"
 
 namespace qn::e2e {
 namespace {
-
-constexpr const char* kTunerExe = "quillon.exe";
-constexpr const char* kCaptionPrefix = "Quillon v";
-constexpr DWORD kStartTimeoutMs = 15000;
-constexpr DWORD kExitTimeoutMs = 10000;
-
-std::string ConfirmExitOnly(HWND dialog) {
-    if (MessageBoxText(dialog).find("Are you sure you wish to exit") != std::string::npos) {
-        return "Yes";
-    }
-    return IsMessageBox(dialog) ? "No" : "";
-}
 
 // The tree as indented lines, two spaces a level, so that a mismatch shows
 // exactly which entry moved or changed.
@@ -65,7 +54,7 @@ class TunerMenus : public ::testing::Test {
     void TearDown() override {
         if (main_ != nullptr && tuner_.Running()) {
             PostMessageA(main_, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(AnswerDialogsUntilExit(tuner_, ConfirmExitOnly, kExitTimeoutMs));
+            EXPECT_TRUE(AnswerDialogsUntilExit(tuner_, DeclineAllButExit, kExitTimeoutMs));
         }
         ClearProgramWindowsVersion(kTunerExe);
     }

@@ -9,24 +9,12 @@
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/driver/wine_prefix.h"
+#include "tests/e2e/tuner_session.h"
 
 namespace qn::e2e {
 namespace {
 
-constexpr const char* kTunerExe = "quillon.exe";
-constexpr const char* kCaptionPrefix = "Quillon v";
 constexpr const char* kVersionedCaption = "Quillon v1.0";
-constexpr DWORD kStartTimeoutMs = 15000;
-constexpr DWORD kExitTimeoutMs = 10000;
-
-// Closing by the title bar asks for confirmation; any other question on the
-// way out (such as a restart) is declined.
-std::string DeclineAllButExit(HWND dialog) {
-    if (MessageBoxText(dialog).find("Are you sure you wish to exit") != std::string::npos) {
-        return "Yes";
-    }
-    return IsMessageBox(dialog) ? "No" : "";
-}
 
 class TunerEndToEnd : public ::testing::Test {
   protected:
