@@ -26,17 +26,6 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-// The first option button of a container starts a group for the arrow keys.
-bool StartsOptionGroup(const Control& control) {
-    for (const Control* other : control.Parent().Controls()) {
-        if (other->Kind() == ControlKind::OptionButton &&
-            other->Container() == control.Container()) {
-            return other == &control;
-        }
-    }
-    return false;
-}
-
 WindowKind KindOf(const Control& control) {
     switch (control.Kind()) {
         case ControlKind::Label:
@@ -51,10 +40,10 @@ WindowKind KindOf(const Control& control) {
         case ControlKind::CommandButton:
             return {"BUTTON", BS_PUSHBUTTON | BS_NOTIFY, 0};
         case ControlKind::OptionButton:
-            return {"BUTTON",
-                    static_cast<DWORD>(BS_RADIOBUTTON | BS_NOTIFY |
-                                       (StartsOptionGroup(control) ? WS_GROUP : 0)),
-                    0};
+            // Automatic, because the dialog manager clicks only those when an
+            // arrow key reaches them; the click then updates the model. The
+            // group and tab-stop styles come from FormWindow::ApplyOptionGroups.
+            return {"BUTTON", BS_AUTORADIOBUTTON | BS_NOTIFY, 0};
         case ControlKind::CheckBox:
             return {"BUTTON", BS_3STATE | BS_NOTIFY, 0};
         case ControlKind::ComboBox:
@@ -289,6 +278,7 @@ void ControlWindow::ApplyValue() {
             SendMessageA(hwnd_, BM_SETCHECK,
                          static_cast<OptionButton&>(control_).Value() ? BST_CHECKED : BST_UNCHECKED,
                          0);
+            owner_.ApplyOptionGroups();
             break;
         case ControlKind::CheckBox:
             SendMessageA(hwnd_, BM_SETCHECK,

@@ -4,6 +4,7 @@
 
 #include "ui/command_button.h"
 #include "ui/menu_item.h"
+#include "ui/option_button.h"
 #include "ui/timer.h"
 #include "ui/win32/timer_window.h"
 
@@ -291,17 +292,66 @@ void FormWindow::ApplyMenu() {
 
 // Tab moves through the windows in z-order, so the z-order follows the tab
 // order. Frames go to the bottom so that they never paint over what they hold.
-void FormWindow::ApplyTabOrder() {
-    HWND previous = HWND_TOP;
-    auto place = [&previous](HWND hwnd) {
-        SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = hwnd;
-    };
+std::vector<Control*> FormWindow::ZOrder() const {
+    std::vector<Control*> order;
     for (Control* control : form_.TabOrder()) {
-        if (control->Kind() != ControlKind::Frame) place(reinterpret_cast<HWND>(control->hWnd()));
+        if (control->Kind() != ControlKind::Frame) order.push_back(control);
     }
     for (Control* control : form_.TabOrder()) {
-        if (control->Kind() == ControlKind::Frame) place(reinterpret_cast<HWND>(control->hWnd()));
+        if (control->Kind() == ControlKind::Frame) order.push_back(control);
+    }
+    return order;
+}
+
+void FormWindow::ApplyTabOrder() {
+    HWND previous = HWND_TOP;
+    for (Control* control : ZOrder()) {
+        HWND hwnd = reinterpret_cast<HWND>(control->hWnd());
+        SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = hwnd;
+    }
+    ApplyOptionGroups();
+}
+
+// The dialog manager moves the arrow keys among the windows from one WS_GROUP
+// window to the next, and Tab stops only at WS_TABSTOP windows. So option
+// buttons of one container that follow each other in z-order become a group
+// closed by WS_GROUP on the window after it, and only the selected one (or
+// the first while none is) is a tab stop, so that Tab enters at the selection.
+void FormWindow::ApplyOptionGroups() {
+    // Windows still being created get theirs once all exist.
+    if (hwnd_ == nullptr || controls_.size() != form_.Controls().size()) return;
+    auto setStyle = [](const Control* control, LONG_PTR bit, bool on) {
+        HWND hwnd = reinterpret_cast<HWND>(control->hWnd());
+        const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+        const LONG_PTR wanted = on ? (style | bit) : (style & ~bit);
+        if (wanted != style) SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
+    };
+    const std::vector<Control*> order = ZOrder();
+    bool afterGroup = false;
+    for (size_t first = 0; first < order.size();) {
+        const Control* head = order[first];
+        if (head->Kind() != ControlKind::OptionButton) {
+            setStyle(head, WS_GROUP, afterGroup);
+            afterGroup = false;
+            ++first;
+            continue;
+        }
+        size_t end = first + 1;
+        while (end < order.size() && order[end]->Kind() == ControlKind::OptionButton &&
+               order[end]->Container() == head->Container()) {
+            ++end;
+        }
+        const Control* stop = head;
+        for (size_t i = first; i < end; ++i) {
+            if (static_cast<const OptionButton*>(order[i])->Value()) stop = order[i];
+        }
+        for (size_t i = first; i < end; ++i) {
+            setStyle(order[i], WS_GROUP, i == first);
+            setStyle(order[i], WS_TABSTOP, order[i] == stop && stop->TabStop());
+        }
+        afterGroup = true;
+        first = end;
     }
 }
 

@@ -39,6 +39,8 @@ class FormWindow : public Peer {
 
     // The z-order follows the tab order (see the definition).
     void ApplyTabOrder();
+    // Dialog groups and tab stops of the option buttons (see the definition).
+    void ApplyOptionGroups();
 
     void PropertyChanged(Property property) override;
     std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
@@ -61,6 +63,7 @@ class FormWindow : public Peer {
     void ApplyVisible();
     void ApplyMenu();
     void FocusFirstControl();
+    std::vector<Control*> ZOrder() const;
 
     Form& form_;
     HINSTANCE instance_;
