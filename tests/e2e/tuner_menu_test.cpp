@@ -36,27 +36,19 @@ void CollectCommandIds(const std::vector<MenuEntry>& entries, std::vector<UINT>&
     }
 }
 
-class TunerMenus : public ::testing::Test {
+class TunerMenus : public TunerEndToEnd {
   protected:
     void SetUp() override {
-#ifndef QN_E2E_HAVE_QUILLON
-        GTEST_SKIP() << "this tree does not build " << kTunerExe;
-#endif
-        ASSERT_TRUE(FileExists(BesideProgram(kTunerExe)));
-        TerminateOwnersOfWindows("Quillon");
+        TunerEndToEnd::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         ASSERT_TRUE(SetProgramWindowsVersion(kTunerExe, "winxp"));
-        ASSERT_TRUE(tuner_.Start(BesideProgram(kTunerExe)));
-        main_ =
-            WaitForTopLevelWindow(Caption::Prefix(kCaptionPrefix), kStartTimeoutMs, tuner_.Id());
+        main_ = StartTuner(tuner_);
         ASSERT_NE(main_, nullptr) << "no main window";
     }
 
     void TearDown() override {
-        if (main_ != nullptr && tuner_.Running()) {
-            PostMessageA(main_, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(AnswerDialogsUntilExit(tuner_, DeclineAllButExit, kExitTimeoutMs));
-        }
-        ClearProgramWindowsVersion(kTunerExe);
+        if (main_ != nullptr && tuner_.Running()) EXPECT_TRUE(CloseTuner(tuner_, main_));
+        TunerEndToEnd::TearDown();
     }
 
     Process tuner_;

@@ -16,32 +16,6 @@ namespace {
 
 constexpr const char* kVersionedCaption = "Quillon v1.0";
 
-class TunerEndToEnd : public ::testing::Test {
-  protected:
-    void SetUp() override {
-#ifndef QN_E2E_HAVE_QUILLON
-        GTEST_SKIP() << "this tree does not build " << kTunerExe;
-#endif
-        ASSERT_TRUE(FileExists(BesideProgram(kTunerExe)));
-        TerminateOwnersOfWindows("Quillon");
-    }
-
-    void TearDown() override {
-        ClearProgramWindowsVersion(kTunerExe);
-    }
-
-    // Starts the tuner and waits for its main window.
-    HWND StartTuner(Process& tuner) {
-        EXPECT_TRUE(tuner.Start(BesideProgram(kTunerExe)));
-        return WaitForTopLevelWindow(Caption::Prefix(kCaptionPrefix), kStartTimeoutMs, tuner.Id());
-    }
-
-    bool CloseTuner(Process& tuner, HWND mainWindow) {
-        PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-        return AnswerDialogsUntilExit(tuner, DeclineAllButExit, kExitTimeoutMs);
-    }
-};
-
 // The caption names the Windows family once the tuner tells them apart.
 std::string CaptionSuffixFor(const std::string& version) {
     if (version == "win95") return " Win95";
