@@ -1,27 +1,38 @@
-// quillon.exe: refuses a second copy, then runs the main window.
+// quillon.exe: the tuner. Its main window's load handler does the real start.
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <memory>
+
 #include "platform/win32/single_instance_win32.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_services.h"
 #include "tuner/app/resource_ids.h"
 #include "tuner/ui/main_window.h"
 #include "ui/application.h"
 #include "ui/win32/win32_host.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControls();
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(QN_IDI_QUILLON));
     qn::ui::win32::Win32Host host(instance, icon);
-    qn::ui::Application app(host, "Quillon");
+    qn::ui::Application app(host, qn::kTunerAppName);
 
-    const auto instanceGuard = qn::MakeWin32SingleInstance("Quillon");
-    if (instanceGuard->AnotherInstanceRunning()) {
-        app.MsgBox("A previous instance of Quillon is running.", qn::ui::vbOKOnly, "Quillon");
-        return 0;
-    }
+    qn::win32::Win32Registry registry;
+    const auto os = qn::win32::MakeWin32OsVersion();
+    const auto directories = qn::win32::MakeWin32Directories();
+    const auto files = qn::win32::MakeWin32FileSystem();
+    const auto versions = qn::win32::MakeWin32FileVersionSource();
+    const auto settings = qn::win32::MakeWin32SettingsStore();
+    const auto instanceGuard = qn::MakeWin32SingleInstance(qn::kTunerAppName);
+    qn::TunerServices services{registry,   *os,       *directories,   *files,
+                               *versions, *settings, *instanceGuard, commandLine};
+    qn::TunerWindows windows;
 
-    qn::MainWindow mainWindow(app);
-    mainWindow.Show();
+    // The window holds two settings records with a thousand adapter slots
+    // each: too much for the stack.
+    auto mainWindow = std::make_unique<qn::MainWindow>(app, services, windows);
+    mainWindow->Show();
     return app.Run();
 }

@@ -9,14 +9,26 @@ std::string VersionCaption() {
     return "Quillon v" + std::to_string(QN_VERSION_MAJOR) + "." + std::to_string(QN_VERSION_MINOR);
 }
 
-MainWindow::MainWindow(ui::Application& app) : ui::Form(app, "MainWindow") {
+MainWindow::MainWindow(ui::Application& app, TunerServices& services, TunerWindows& windows)
+    : ui::Form(app, "MainWindow"),
+      services_(services),
+      windows_(windows),
+      environment_(services.os, services.directories, services.versions),
+      options_(services.settings) {
     SetCaption(VersionCaption());
-    Move(-1, -1, 7200, 5400);
-    Label2.Move(120, 4920, 3000, 255);
+    SetBorderStyle(ui::BorderStyle::FixedSingle);
+    SetCaptionsAndTips();
+    LayOutControls();
     ConnectHandlers();
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::ConnectHandlers() {
+    chk_splash.Click.Connect([this] { chk_splash_Click(); });
+    chk_hosts.Click.Connect([this] { chk_hosts_Click(); });
+    cmbMTUSel.Click.Connect([this] { cmbMTUSel_Click(); });
+    cmbRWINCalc.Click.Connect([this] { cmbRWINCalc_Click(); });
     CPLNetwork.Click.Connect([this] { CPLNetwork_Click(); });
     CPLModems.Click.Connect([this] { CPLModems_Click(); });
     CPLInternet.Click.Connect([this] { CPLInternet_Click(); });
@@ -33,8 +45,44 @@ void MainWindow::ConnectHandlers() {
     aboutmenu.Click.Connect([this] { aboutmenu_Click(); });
 }
 
-void MainWindow::Form_Load() {
-    Label2.SetCaption(VersionCaption());
+void MainWindow::chk_splash_Click() {
+    options_.SetNoSplash(chk_splash.Value() == ui::vbChecked);
+}
+
+void MainWindow::cmbMTUSel_Click() {
+    const int position = cmbMTUSel.ListIndex();
+    if (position < 0 || position >= static_cast<int>(listToAdapter_.size())) return;
+    Settings.MtuAdapter = static_cast<std::int16_t>(listToAdapter_[position]);
+    cmbMTUSel.SetToolTipText(Settings.Adapters[Settings.MtuAdapter].Label);
+}
+
+void MainWindow::cmbRWINCalc_Click() {
+    const int position = cmbRWINCalc.ListIndex();
+    if (position < 0 || position >= static_cast<int>(listToAdapter_.size())) return;
+    Settings.RwinCalc = static_cast<std::int16_t>(listToAdapter_[position]);
+    cmbRWINCalc.SetToolTipText(Settings.Adapters[Settings.RwinCalc].Label);
+}
+
+// The record follows the box; moving the file itself comes with the hosts
+// manager, and never while the window is still loading.
+void MainWindow::chk_hosts_Click() {
+    Settings.HostsFileEnabled = chk_hosts.Value() == ui::vbChecked ? 1 : 0;
+}
+
+void MainWindow::mnuStartupAdvanced_Click() {
+    mnuStartupAdvanced.SetChecked(true);
+    mnuStartupWizard.SetChecked(false);
+    options_.SetStartupView(StartupView::Classic);
+}
+
+void MainWindow::mnuStartupWizard_Click() {
+    mnuStartupWizard.SetChecked(true);
+    mnuStartupAdvanced.SetChecked(false);
+    options_.SetStartupView(StartupView::Wizard);
+}
+
+void MainWindow::resetmessages_Click() {
+    options_.ResetWarningMessages();
 }
 
 // Closing the window ends the program.

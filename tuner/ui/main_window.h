@@ -1,10 +1,23 @@
 #pragma once
-// The tuner's main window: its menus and version label so far.
+// The tuner's main window: the classic view of the TCP/IP settings, and the
+// program's start.
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "tuner/core/environment.h"
+#include "tuner/core/tcpip_settings.h"
+#include "tuner/core/tuner_settings.h"
+#include "tuner/ui/tuner_services.h"
+#include "ui/check_box.h"
+#include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/list_control.h"
 #include "ui/menu_item.h"
+#include "ui/option_button.h"
+#include "ui/scroll_bar.h"
 #include "ui/simple_controls.h"
+#include "ui/text_box.h"
 
 namespace qn {
 
@@ -13,9 +26,80 @@ std::string VersionCaption();
 
 class MainWindow : public ui::Form {
   public:
-    explicit MainWindow(ui::Application& app);
+    MainWindow(ui::Application& app, TunerServices& services, TunerWindows& windows);
+    ~MainWindow() override;
 
+    const Environment& Env() const { return environment_; }
+    // The record the window edits, and the one read at start.
+    TcpipSettings Settings;
+    TcpipSettings Previous;
+    // Set by saving; asks for a restart on the way out.
+    bool RestartNeeded = false;
+    // 1 while the classic view is in use, 0 while the wizard is.
+    int CurrentView = 1;
+    bool ViewChosenByCommandLine() const { return viewChosenByCommandLine_; }
+    // The adapter behind each position of the two adapter lists.
+    const std::vector<int>& ListAdapters() const { return listToAdapter_; }
+
+    ui::Frame frm_mtu{*this, "frm_mtu"};
+    ui::ComboBox cmbMTUSel{*this, "cmbMTUSel", &frm_mtu};
+    ui::CommandButton cmd_mtu_info{*this, "cmd_mtu_info", &frm_mtu};
+    ui::OptionButton opt_mtu_auto{*this, "opt_mtu_auto", &frm_mtu};
+    ui::OptionButton opt_mtu_576{*this, "opt_mtu_576", &frm_mtu};
+    ui::OptionButton opt_mtu_1500{*this, "opt_mtu_1500", &frm_mtu};
+    ui::OptionButton opt_mtu_custom{*this, "opt_mtu_custom", &frm_mtu};
+    ui::TextBox txt_mtu_custom{*this, "txt_mtu_custom", &frm_mtu};
+    ui::CommandButton cmd_mtu_find{*this, "cmd_mtu_find", &frm_mtu};
+    ui::Label Label9{*this, "Label9", &frm_mtu};
+    ui::Label Label8{*this, "Label8", &frm_mtu};
+
+    ui::Frame frm_rwin{*this, "frm_rwin"};
+    ui::Label lblRwinCalc{*this, "lblRwinCalc", &frm_rwin};
+    ui::ComboBox cmbRWINCalc{*this, "cmbRWINCalc", &frm_rwin};
+    ui::OptionButton opt_rwin_default{*this, "opt_rwin_default", &frm_rwin};
+    ui::OptionButton opt_rwin_x4{*this, "opt_rwin_x4", &frm_rwin};
+    ui::OptionButton opt_rwin_x6{*this, "opt_rwin_x6", &frm_rwin};
+    ui::OptionButton opt_rwin_x8{*this, "opt_rwin_x8", &frm_rwin};
+    ui::OptionButton opt_rwin_custom{*this, "opt_rwin_custom", &frm_rwin};
+    ui::TextBox txt_rwin_custom{*this, "txt_rwin_custom", &frm_rwin};
+    ui::Label Label10{*this, "Label10", &frm_rwin};
+    ui::Label Label11{*this, "Label11", &frm_rwin};
+
+    ui::Frame frm_ttl{*this, "frm_ttl"};
+    ui::OptionButton opt_ttl_32{*this, "opt_ttl_32", &frm_ttl};
+    ui::OptionButton opt_ttl_128{*this, "opt_ttl_128", &frm_ttl};
+
+    ui::Frame frm_session{*this, "frm_session"};
+    ui::OptionButton opt_Session_60{*this, "opt_Session_60", &frm_session};
+    ui::OptionButton opt_Session_Cst{*this, "opt_Session_Cst", &frm_session};
+    ui::TextBox txt_Session_Cst{*this, "txt_Session_Cst", &frm_session};
+    ui::ScrollBar vscr_session_custom{*this, "vscr_session_custom", true, &frm_session};
+    ui::Label lblSessionUnit{*this, "lblSessionUnit", &frm_session};
+
+    ui::Frame frm_misc{*this, "frm_misc"};
+    ui::CheckBox chk_black{*this, "chk_black", &frm_misc};
+    ui::CheckBox chk_auto{*this, "chk_auto", &frm_misc};
+
+    ui::Frame frm_selvalues{*this, "frm_selvalues"};
+    ui::Label lblMtuValue{*this, "lblMtuValue", &frm_selvalues};
+    ui::Label Label7{*this, "Label7", &frm_selvalues};
+    ui::Label lblMssValue{*this, "lblMssValue", &frm_selvalues};
+    ui::Label Label13{*this, "Label13", &frm_selvalues};
+    ui::Label lblRwinValue{*this, "lblRwinValue", &frm_selvalues};
+    ui::Label Label4{*this, "Label4", &frm_selvalues};
+
+    ui::Frame frm_presets{*this, "frm_presets"};
+    ui::CommandButton cmdPresetPrevious{*this, "cmdPresetPrevious", &frm_presets};
+    ui::CommandButton cmd_preset_optimum{*this, "cmd_preset_optimum", &frm_presets};
+    ui::CommandButton cmd_preset_defaults{*this, "cmd_preset_defaults", &frm_presets};
+
+    ui::TextBox Text1{*this, "Text1"};
+    ui::PictureBox pDapplet{*this, "pDapplet"};
+    ui::CheckBox chk_hosts{*this, "chk_hosts"};
+    ui::CheckBox chk_splash{*this, "chk_splash"};
     ui::Label Label2{*this, "Label2"};
+    ui::CommandButton cmd_ok{*this, "cmd_ok"};
+    ui::CommandButton cmd_cancel{*this, "cmd_cancel"};
 
     ui::MenuItem tools{*this, "tools", "&Tools"};
     ui::MenuItem mnuControlPanel{tools, "mnuControlPanel", "&Control Panel"};
@@ -42,12 +126,40 @@ class MainWindow : public ui::Form {
     ui::MenuItem resetmessages{topics, "resetmessages", "&Reset Warning Messages"};
     ui::MenuItem aboutmenu{topics, "aboutmenu", "&About"};
 
+    // Fills the adapter table; the scanning notice is up meanwhile.
+    void FindAdapters();
+    // Sets every control from the record.
+    void UpdateMainForm();
+
   protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
   private:
+    void LayOutControls();
+    void SetCaptionsAndTips();
     void ConnectHandlers();
+
+    // Loading, in its order.
+    bool RunSplashOnly();
+    bool RefuseSecondInstance();
+    void ShowFamilyInCaption();
+    void RestoreSplashOption();
+    void RevealSplashOption();
+    void HideMissingProgramCommands();
+    void NoteHostsFile();
+    void ScanAdapters();
+    void FillAdapterLists();
+    void ChooseRwinCalculator();
+    void OpenStartupView();
+
+    void chk_splash_Click();
+    void cmbMTUSel_Click();
+    void cmbRWINCalc_Click();
+    void chk_hosts_Click();
+    void mnuStartupAdvanced_Click();
+    void mnuStartupWizard_Click();
+    void resetmessages_Click();
 
     // Commands still to be wired to their windows and services.
     void CPLNetwork_Click() {}
@@ -58,12 +170,23 @@ class MainWindow : public ui::Form {
     void mtufind_Click() {}
     void confighosts_Click() {}
     void mnuOptWiz_Click() {}
-    void mnuStartupAdvanced_Click() {}
-    void mnuStartupWizard_Click() {}
     void DownloadUpdate_Click() {}
     void contents_Click() {}
-    void resetmessages_Click() {}
     void aboutmenu_Click() {}
+
+    TunerServices& services_;
+    TunerWindows& windows_;
+    Environment environment_;
+    TunerSettings options_;
+    std::string helpFile_;
+    std::string restartQuestion_;
+    std::string restartReminder_;
+    // Clear while loading, so that setting the hosts check box touches no file.
+    bool formLoaded_ = false;
+    bool splashOptionRevealed_ = false;
+    bool viewChosenByCommandLine_ = false;
+    std::vector<int> listToAdapter_;
+    std::vector<int> adapterToList_;
 };
 
 }  // namespace qn

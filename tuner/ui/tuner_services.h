@@ -1,0 +1,41 @@
+#pragma once
+// Everything the tuner's windows ask of the system, in one place, so that the
+// program passes the real services and tests pass the in-memory ones.
+#include <string>
+
+#include "platform/directories.h"
+#include "platform/file_system.h"
+#include "platform/file_version.h"
+#include "platform/os_version.h"
+#include "platform/registry.h"
+#include "platform/settings_store.h"
+#include "platform/single_instance.h"
+
+namespace qn {
+
+struct TunerServices {
+    Registry& registry;
+    const OsVersionSource& os;
+    const Directories& directories;
+    FileSystem& files;
+    const FileVersionSource& versions;
+    SettingsStore& settings;
+    const SingleInstance& instance;
+    // The program's arguments, as Command$ gives them.
+    std::string commandLine;
+};
+
+// The windows that the main window opens while it starts and closes. The
+// defaults stand in until those windows exist: no reminder, no wizard (the
+// classic view opens), no start-up-view question.
+class TunerWindows {
+  public:
+    virtual ~TunerWindows() = default;
+    // The log-on reminder of a splash run; returns once it has closed.
+    virtual void ShowSplashReminder() {}
+    // True when the wizard opened.
+    virtual bool OpenWizard() { return false; }
+    virtual void ShowStartupViewDialog() {}
+};
+
+}  // namespace qn
