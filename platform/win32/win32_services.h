@@ -6,6 +6,7 @@
 #include "platform/common_dialogs.h"
 #include "platform/directories.h"
 #include "platform/file_system.h"
+#include "platform/file_version.h"
 #include "platform/interface_table.h"
 #include "platform/name_resolver.h"
 #include "platform/os_version.h"
@@ -18,6 +19,7 @@ namespace qn::win32 {
 std::unique_ptr<OsVersionSource> MakeWin32OsVersion();
 std::unique_ptr<Directories> MakeWin32Directories();
 std::unique_ptr<FileSystem> MakeWin32FileSystem();
+std::unique_ptr<FileVersionSource> MakeWin32FileVersionSource();
 std::unique_ptr<Processes> MakeWin32Processes();
 // HKEY_CURRENT_USER\Software\<app>\<section>, REG_SZ values.
 std::unique_ptr<SettingsStore> MakeWin32SettingsStore();

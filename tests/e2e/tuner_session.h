@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/e2e/driver/dialog_answerer.h"
 #include "tests/e2e/driver/files.h"
+#include "tests/e2e/driver/group_box.h"
 #include "tests/e2e/driver/message_box.h"
 #include "tests/e2e/driver/process.h"
 #include "tests/e2e/driver/window_finder.h"
@@ -18,6 +20,7 @@ namespace qn::e2e {
 
 constexpr const char* kTunerExe = "quillon.exe";
 constexpr const char* kCaptionPrefix = "Quillon v";
+constexpr const char* kVersionCaption = "Quillon v1.0";
 constexpr DWORD kStartTimeoutMs = 15000;
 constexpr DWORD kExitTimeoutMs = 10000;
 
@@ -28,6 +31,68 @@ inline std::string DeclineAllButExit(HWND dialog) {
         return "Yes";
     }
     return IsMessageBox(dialog) ? "No" : "";
+}
+
+// What the caption adds to kVersionCaption for Wine's name of the emulated
+// Windows version.
+inline std::string CaptionSuffixFor(const std::string& windowsVersion, bool dun13 = false) {
+    if (windowsVersion == "win95") return dun13 ? " Win95(DUN1.3)" : " Win95";
+    if (windowsVersion == "win98" || windowsVersion == "winme") return " Win98";
+    if (windowsVersion == "nt40") return " WinNT";
+    if (windowsVersion == "win2k") return " Windows 2000";
+    return " Windows XP";
+}
+
+// On Windows 95 the tuner tells Dial-Up Networking 1.3 by the version of this
+// file.
+inline std::string PppmacPath() {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\system\\pppmac.vxd";
+}
+
+// Puts a copy of source at PppmacPath(); an empty source removes the file.
+inline bool PlacePppmac(const std::string& source) {
+    const std::string target = PppmacPath();
+    if (source.empty()) return DeleteFileA(target.c_str()) || !FileExists(target);
+    return MakeFolders(target.substr(0, target.find_last_of('\\'))) &&
+           CopyFileA(source.c_str(), target.c_str(), FALSE);
+}
+
+// The main window's controls that show what the start found, found as a user
+// sees them: the adapter lists by their frames, the version label by its text,
+// the invalid-adapter box as the one multi-line text box. nullptr where a
+// control is missing or ambiguous.
+struct TunerStartControls {
+    HWND versionLabel = nullptr;     // Label2
+    HWND mtuAdapters = nullptr;      // cmbMTUSel, in the "MaxMTU" frame
+    HWND rwinAdapters = nullptr;     // cmbRWINCalc, in the "RWIN" frame
+    HWND invalidAdapters = nullptr;  // Text1
+};
+
+inline HWND OnlyOne(const std::vector<HWND>& windows) {
+    return windows.size() == 1 ? windows.front() : nullptr;
+}
+
+inline TunerStartControls FindStartControls(HWND mainWindow) {
+    TunerStartControls controls;
+    std::vector<HWND> labels;
+    std::vector<HWND> multiLineEdits;
+    for (HWND child : ChildWindows(mainWindow)) {
+        const std::string className = ClassNameOf(child);
+        if (lstrcmpiA(className.c_str(), "Static") == 0 &&
+            Caption::Prefix(kCaptionPrefix).Matches(WindowText(child))) {
+            labels.push_back(child);
+        } else if (lstrcmpiA(className.c_str(), "Edit") == 0 &&
+                   (GetWindowLongA(child, GWL_STYLE) & ES_MULTILINE) != 0) {
+            multiLineEdits.push_back(child);
+        }
+    }
+    controls.versionLabel = OnlyOne(labels);
+    controls.invalidAdapters = OnlyOne(multiLineEdits);
+    controls.mtuAdapters = OnlyOne(ChildrenInGroupBox(mainWindow, "MaxMTU", "ComboBox"));
+    controls.rwinAdapters = OnlyOne(ChildrenInGroupBox(mainWindow, "RWIN", "ComboBox"));
+    return controls;
 }
 
 // Skips where this tree builds no tuner; ends any tuner left from an earlier
@@ -46,9 +111,14 @@ class TunerEndToEnd : public ::testing::Test {
         ClearProgramWindowsVersion(kTunerExe);
     }
 
-    // Starts the tuner and waits for its main window.
-    HWND StartTuner(Process& tuner) {
-        EXPECT_TRUE(tuner.Start(BesideProgram(kTunerExe)));
+    // Starts the tuner (with the given command line) and waits for its main
+    // window.
+    HWND StartTuner(Process& tuner, const std::string& arguments = "") {
+        EXPECT_TRUE(tuner.Start(BesideProgram(kTunerExe), arguments));
+        return WaitForMainWindow(tuner);
+    }
+
+    HWND WaitForMainWindow(const Process& tuner) {
         return WaitForTopLevelWindow(Caption::Prefix(kCaptionPrefix), kStartTimeoutMs, tuner.Id());
     }
 

@@ -21,12 +21,25 @@ std::int32_t LittleEndianLong(const std::uint8_t* bytes) {
     return static_cast<std::int32_t>(bits);
 }
 
-// How one of the three queries answers for a value that is not there: with a
-// stand-in (and no message), or with Empty and, when asked, the message.
+// How one of the three queries answers for a value that is not there: with
+// Empty and, when asked, the message; or with a stand-in and no message.
+enum class Missing { Reported, Empty, One, ErrorText };
+
 struct MissingRule {
-    std::optional<RegVariant> missingString;
-    std::optional<RegVariant> missingDword;
+    Missing string = Missing::Reported;
+    Missing dword = Missing::Reported;
 };
+
+RegVariant StandIn(Missing missing) {
+    switch (missing) {
+        case Missing::One:
+            return std::int16_t{1};
+        case Missing::ErrorText:
+            return std::string("Error");
+        default:
+            return {};
+    }
+}
 
 void ShowError(const RegistryContext& context, RegStatus code, int showErr) {
     if (showErr != 0) ShowRegistryError(context.boxes, code);
@@ -41,18 +54,29 @@ RegKey TargetKey(std::optional<RegKey> given, RegKey held) {
     return given.value_or(0) != 0 ? *given : held;
 }
 
+// One RegQueryValueExA. The caller's type becomes the stored type when the
+// value is there and stays as it was when not: Windows NT zeroes it on a miss,
+// which would turn a caller's next query with the same variable into Empty.
+RegStatus QueryValue(const RegistryContext& context, RegKey key, const std::string& name,
+                     std::uint32_t& type, std::uint8_t* data, std::uint32_t& size) {
+    std::uint32_t stored = type;
+    const RegStatus status = context.registry.QueryValue(key, name, &stored, data, &size);
+    if (status == kRegSuccess || status == kRegMoreData) type = stored;
+    return status;
+}
+
 RegVariant QueryText(const RegistryContext& context, RegKey key, const std::string& name,
                      std::uint32_t& type, int showErr, const MissingRule& rule) {
     std::uint32_t size = 0;
-    RegStatus status = context.registry.QueryValue(key, name, &type, nullptr, &size);
+    RegStatus status = QueryValue(context, key, name, type, nullptr, size);
     if (status != kRegSuccess && status != kRegMoreData) {
-        if (rule.missingString) return *rule.missingString;
+        if (rule.string != Missing::Reported) return StandIn(rule.string);
         ShowError(context, status, showErr);
         return {};
     }
     std::string buffer(size, '\0');
-    status = context.registry.QueryValue(key, name, &type,
-                                         reinterpret_cast<std::uint8_t*>(&buffer[0]), &size);
+    status =
+        QueryValue(context, key, name, type, reinterpret_cast<std::uint8_t*>(&buffer[0]), size);
     if (status != kRegSuccess) {
         ShowError(context, status, showErr);
         return {};
@@ -66,7 +90,7 @@ RegVariant QueryBinary(const RegistryContext& context, RegKey key, const std::st
                        std::uint32_t& type, int showErr) {
     std::vector<std::uint8_t> bytes(1);
     std::uint32_t size = 1;
-    RegStatus status = context.registry.QueryValue(key, name, &type, bytes.data(), &size);
+    RegStatus status = QueryValue(context, key, name, type, bytes.data(), size);
     if (status != kRegSuccess && status != kRegMoreData) {
         ShowError(context, status, showErr);
         return {};
@@ -75,7 +99,7 @@ RegVariant QueryBinary(const RegistryContext& context, RegKey key, const std::st
     // dimensioned the way the size is used here otherwise).
     bytes.assign(size, 0);
     if (size == 0) return bytes;
-    status = context.registry.QueryValue(key, name, &type, bytes.data(), &size);
+    status = QueryValue(context, key, name, type, bytes.data(), size);
     if (status != kRegSuccess) {
         ShowError(context, status, showErr);
         return {};
@@ -88,9 +112,9 @@ RegVariant QueryDword(const RegistryContext& context, RegKey key, const std::str
                       std::uint32_t& type, int showErr, const MissingRule& rule) {
     std::uint8_t bytes[4] = {0, 0, 0, 0};
     std::uint32_t size = sizeof bytes;
-    const RegStatus status = context.registry.QueryValue(key, name, &type, bytes, &size);
+    const RegStatus status = QueryValue(context, key, name, type, bytes, size);
     if (status != kRegSuccess) {
-        if (rule.missingDword) return *rule.missingDword;
+        if (rule.dword != Missing::Reported) return StandIn(rule.dword);
         ShowError(context, status, showErr);
         return {};
     }
@@ -162,14 +186,13 @@ RegVariant CRegistry::QueryKey(const std::string& name, std::uint32_t& type, int
 }
 
 RegVariant CRegistry::QueryKey2(const std::string& name, std::uint32_t& type, int missingAsOne) {
-    const RegVariant missing =
-        missingAsOne != 0 ? RegVariant(std::int16_t{1}) : RegVariant(std::monostate{});
+    const Missing missing = missingAsOne != 0 ? Missing::One : Missing::Empty;
     return Query(context_, key_, name, type, missingAsOne, MissingRule{missing, missing});
 }
 
 RegVariant CRegistry::QueryKey3(const std::string& name, std::uint32_t& type, int showErr) {
     return Query(context_, key_, name, type, showErr,
-                 MissingRule{RegVariant(std::string("Error")), std::nullopt});
+                 MissingRule{Missing::ErrorText, Missing::Reported});
 }
 
 bool CRegistry::SaveKey(const std::string& name, const RegVariant& value, std::uint32_t& type,

@@ -6,9 +6,9 @@ namespace qn {
 namespace {
 
 struct GlobalValueNames {
-    const char* nt;      // nullptr: not kept on NT
-    const char* nineX;   // 95, 98 and ME share the name
-    bool textOnWin95;    // 98/ME always store text
+    const char* nt;     // nullptr: not kept on NT
+    const char* nineX;  // 95, 98 and ME share the name
+    bool textOnWin95;   // 98/ME always store text
 };
 
 GlobalValueNames NamesOf(GlobalParameter parameter) {

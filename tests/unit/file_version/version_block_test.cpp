@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <stdexcept>
 
 #include "platform/version_block.h"
@@ -12,7 +11,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 std::uint32_t FixedField(const Bytes& fixed, std::size_t index) {
     std::uint32_t value = 0;
-    std::memcpy(&value, fixed.data() + index * 4, 4);  // little-endian hosts only
+    for (std::size_t i = 4; i-- > 0;) value = value << 8 | fixed[index * 4 + i];
     return value;
 }
 
@@ -34,9 +33,8 @@ VersionBlockFields SampleFields() {
     fields.fileOS = 0x10004;
     fields.fileType = 3;
     fields.fileSubtype = 7;
-    fields.strings = {{"CompanyName", "Quillon test fixture"},
-                      {"ProductVersion", "4.00.1902"},
-                      {"Empty", ""}};
+    fields.strings = {
+        {"CompanyName", "Quillon test fixture"}, {"ProductVersion", "4.00.1902"}, {"Empty", ""}};
     return fields;
 }
 
@@ -68,7 +66,8 @@ TEST(VersionBlock, StringsComeBackAsAnsiWithTheirNul) {
               Text(std::string("4.00.1902", 10)));
     EXPECT_EQ(QueryVersionBlock(block, "\\StringFileInfo\\040904E4\\CompanyName"),
               Text(std::string("Quillon test fixture", 21)));
-    EXPECT_EQ(QueryVersionBlock(block, "\\StringFileInfo\\040904E4\\Empty"), Text(std::string(1, '\0')));
+    EXPECT_EQ(QueryVersionBlock(block, "\\StringFileInfo\\040904E4\\Empty"),
+              Text(std::string(1, '\0')));
 }
 
 TEST(VersionBlock, KeysIgnoreCaseAndEmptyPathPartsAreSkipped) {
@@ -91,10 +90,10 @@ TEST(VersionBlock, MissingKeysFail) {
     VersionBlockFields fields = SampleFields();
     fields.withTranslation = false;
     const Bytes block = BuildVersionBlock(fields);
-    for (const char* path : {"\\VarFileInfo\\Translation", "\\VarFileInfo",
-                             "\\StringFileInfo\\040704E4\\CompanyName",
-                             "\\StringFileInfo\\040904E4\\Comments", "\\StringFileInfo\\040904E",
-                             "\\StringFileInfo\\040904E4\\CompanyNam", "\\Nothing"}) {
+    for (const char* path :
+         {"\\VarFileInfo\\Translation", "\\VarFileInfo", "\\StringFileInfo\\040704E4\\CompanyName",
+          "\\StringFileInfo\\040904E4\\Comments", "\\StringFileInfo\\040904E",
+          "\\StringFileInfo\\040904E4\\CompanyNam", "\\Nothing"}) {
         EXPECT_FALSE(QueryVersionBlock(block, path)) << path;
     }
     // The string table itself is there, with no value of its own.
@@ -170,8 +169,8 @@ TEST(VersionBlock, MalformedRootsFail) {
     EXPECT_FALSE(QueryVersionBlock(unterminated, "\\"));
 
     // The 16-bit layout (an ANSI key where the type word stands) is not read.
-    const Bytes sixteenBit = {24, 0, 0, 0, 'V', 'S', '_', 'V', 'E', 'R', 'S', 'I',
-                              'O', 'N', '_', 'I', 'N', 'F', 'O', 0, 0, 0, 0, 0};
+    const Bytes sixteenBit = {24,  0,   0,   0,   'V', 'S', '_', 'V', 'E', 'R', 'S', 'I',
+                              'O', 'N', '_', 'I', 'N', 'F', 'O', 0,   0,   0,   0,   0};
     EXPECT_FALSE(QueryVersionBlock(sixteenBit, "\\"));
 }
 

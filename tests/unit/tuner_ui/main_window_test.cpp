@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/application.h"
-#include "ui/headless/headless_host.h"
+#include "tests/unit/tuner_ui/tuner_session_helpers.h"
 #include "ui/headless/user_actions.h"
 #include "version.h"
 
@@ -31,9 +30,14 @@ void Flatten(const std::vector<ui::MenuItem*>& items, int depth, std::vector<Men
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    ui::headless::HeadlessHost host;
-    ui::Application app{host, "Quillon"};
-    MainWindow window{app};
+    void SetUp() override {
+        // Every command is offered: the programs it starts lie beside the tuner.
+        tuner.files.Write("C:\\Program Files\\Quillon\\Rellsync.exe", "MZ");
+        tuner.files.Write("C:\\Program Files\\Quillon\\Dapplet.exe", "MZ");
+    }
+    testing::HeadlessTuner tuner{"win98"};
+    ui::Application& app = tuner.app;
+    MainWindow& window = *tuner.window;
 };
 
 TEST_F(MainWindowTest, MenuTreeMatchesTheCommandTable) {
@@ -70,7 +74,7 @@ TEST_F(MainWindowTest, CaptionAndVersionLabelCarryMajorAndMinorVersion) {
     window.Show();
     const std::string expected =
         "Quillon v" + std::to_string(QN_VERSION_MAJOR) + "." + std::to_string(QN_VERSION_MINOR);
-    EXPECT_EQ(window.Caption(), expected);
+    EXPECT_EQ(window.Caption(), expected + " Win98");
     EXPECT_EQ(window.Label2.Caption(), expected);
 }
 

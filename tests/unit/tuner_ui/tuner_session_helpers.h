@@ -1,0 +1,56 @@
+#pragma once
+// The headless tuner on one of the simulated machines.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/memory/memory_file_system.h"
+#include "platform/single_instance.h"
+#include "tests/support/tuner_machine.h"
+#include "tuner/ui/main_window.h"
+#include "ui/application.h"
+#include "ui/headless/headless_host.h"
+
+namespace qn::testing {
+
+// Notes which of the later windows the main window asked for.
+struct RecordingWindows : TunerWindows {
+    void ShowSplashReminder() override { calls.push_back("splash"); }
+    bool OpenWizard() override {
+        calls.push_back("wizard");
+        return false;
+    }
+    void ShowStartupViewDialog() override { calls.push_back("startup view"); }
+    std::vector<std::string> calls;
+};
+
+class HeadlessTuner {
+  public:
+    explicit HeadlessTuner(const std::string& machineName, std::string commandLine = "classic",
+                           bool anotherInstance = false)
+        : machine(machineName),
+          instance(MakeFixedSingleInstance(anotherInstance)),
+          services{machine.registry, machine.os,       machine.directories, files,
+                   machine.versions, machine.settings, *instance,           std::move(commandLine)},
+          window(std::make_unique<MainWindow>(app, services, windows)) {
+        for (const char* folder :
+             {"C:\\Program Files\\Quillon", "C:\\WINDOWS\\system32\\drivers\\etc"}) {
+            files.AddDirectory(folder);
+        }
+    }
+
+    std::string Setting(const char* section, const char* key) const {
+        return machine.settings.Get("Quillon", section, key, "<absent>");
+    }
+
+    TunerMachine machine;
+    MemoryFileSystem files;
+    std::unique_ptr<SingleInstance> instance;
+    RecordingWindows windows;
+    ui::headless::HeadlessHost host;
+    ui::Application app{host, "Quillon"};
+    TunerServices services;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace qn::testing
