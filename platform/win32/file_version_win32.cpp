@@ -51,7 +51,9 @@ class Win32FileVersion : public FileVersionSource {
         char buffer[256];
         const DWORD length = VerLanguageNameA(language, buffer, sizeof buffer);
         if (length == 0) return {};
-        return std::string(buffer, std::min<std::size_t>(length, sizeof buffer - 1));
+        // Wine counts the terminating NUL in the length it returns, Windows does not.
+        const std::string name(buffer, std::min<std::size_t>(length, sizeof buffer - 1));
+        return name.substr(0, name.find('\0'));
     }
 };
 

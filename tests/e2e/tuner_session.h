@@ -1,6 +1,7 @@
 #pragma once
-// What the tuner's end-to-end tests share: its file name, its window and how
-// they answer the questions it asks on the way out.
+// What the tuner's end-to-end tests share: its file name, what its caption
+// says on each Windows, the dial-up driver file it looks at, its window and
+// controls, and how they answer the questions it asks on the way out.
 #include <windows.h>
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "tuner/core/adapter_discovery.h"
 
+#include <utility>
+
 #include "tuner/core/adapter_describe.h"
 #include "tuner/core/adapter_registry_paths.h"
 #include "tuner/core/tcpip_parameters.h"

@@ -95,8 +95,7 @@ RegVariant QueryBinary(const RegistryContext& context, RegKey key, const std::st
         ShowError(context, status, showErr);
         return {};
     }
-    // An empty value gives an empty array (a zero-length array cannot be
-    // dimensioned the way the size is used here otherwise).
+    // A value of no bytes is an empty array, not a failure.
     bytes.assign(size, 0);
     if (size == 0) return bytes;
     status = QueryValue(context, key, name, type, bytes.data(), size);

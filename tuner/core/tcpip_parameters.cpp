@@ -29,8 +29,9 @@ void ForgetAolSocketSettings(RegistryContext context) {
 }  // namespace
 
 void TcpipParameters::ReadAdapterMtus(TcpipSettings& settings) {
-    if (!environment_.IsWinNT()) discovery_.MarkInvalidAdapters(settings);
     const bool nt = environment_.IsWinNT();
+    // 9x: an adapter without a transport binding is invalid before its MTU is read.
+    if (!nt) discovery_.MarkInvalidAdapters(settings);
     const bool plainWin95 = environment_.IsPlainWin95();
     for (int index = 1; index <= settings.AdapterCount && index < kAdapterSlots; ++index) {
         AdapterEntry& adapter = settings.Adapters[index];

@@ -203,9 +203,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RegistryClassTest, DeleteValueRemovesItFromTheHeldKey) {
     Store("DefaultTTL", kRegSz, "64");
+    Store("MTU", kRegSz, "576");
     OpenParameters();
     EXPECT_TRUE(reg.DeleteValue("DefaultTTL"));
     EXPECT_FALSE(Stored("DefaultTTL"));
+    // A handle of 0 is no handle.
+    EXPECT_TRUE(reg.DeleteValue("MTU", RegKey{0}));
+    EXPECT_FALSE(Stored("MTU"));
 }
 
 TEST_F(RegistryClassTest, DeleteValueUsesTheHandleGiven) {

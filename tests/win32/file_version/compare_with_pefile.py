@@ -26,7 +26,6 @@ STRING_NAMES = ["CompanyName", "FileDescription", "FileVersion", "InternalName",
                 "ProductVersion"]
 FIXED_MEMBERS = ["FileFlags", "FileOS", "FileType", "FileSubType", "VerFile", "VerProduct",
                  "VerStructure"]
-LANGUAGE_NAMES = {0x0409: "English (United States)"}  # others are not compared
 
 
 def escaped(data: bytes) -> str:
@@ -77,20 +76,18 @@ def string_table(file_info, key: str):
     return {}
 
 
-def expected_members(linux_path: str, windows_path: str) -> dict:
-    """What a fresh reader must report for the file; None means not compared."""
+def empty_members(windows_path: str) -> dict:
+    """What a fresh reader reports for a file without a version resource."""
     members = {name: "" for name in FIXED_MEMBERS + STRING_NAMES + ["Language"]}
     members["FullPathName"] = ansi(windows_path)
     members["Available"] = "False"
-    pe = pefile.PE(linux_path, fast_load=True)
-    pe.parse_data_directories(
-        directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
-    fixed_list = getattr(pe, "VS_FIXEDFILEINFO", None)
-    if not fixed_list:
-        return members
-    if len(fixed_list) != 1:
-        raise SystemExit("%s has %d version resources" % (linux_path, len(fixed_list)))
-    fixed = fixed_list[0]
+    return members
+
+
+def members_of_resource(windows_path: str, fixed, file_info) -> dict:
+    """What a fresh reader must report when it reads this version resource;
+    None means the member is not compared."""
+    members = empty_members(windows_path)
     members["Available"] = "True"
     members["VerStructure"] = "%d.%d" % (fixed.StrucVersion >> 16, fixed.StrucVersion & 0xFFFF)
     members["VerFile"] = version_text(fixed.FileVersionMS, fixed.FileVersionLS)
@@ -101,18 +98,47 @@ def expected_members(linux_path: str, windows_path: str) -> dict:
     subtypes = {3: DRIVER_SUBTYPES, 4: FONT_SUBTYPES}.get(fixed.FileType, {})
     members["FileSubType"] = subtypes.get(fixed.FileSubtype, "")
 
-    file_info = pe.FileInfo[0] if getattr(pe, "FileInfo", None) else []
     translation = first_translation(file_info)
     if translation is None:
         return members
     language, code_page = translation
-    members["Language"] = LANGUAGE_NAMES.get(language)
+    # Names come from the system (Wine's differ from Windows'): only their
+    # presence is checked.
+    members["Language"] = None
     entries = string_table(file_info, "%04X%04X" % (language, code_page))
     for name in STRING_NAMES:
         value = entries.get(name.encode("ascii"))
         if value is not None:
             members[name] = ansi(value.decode("utf-8", errors="replace"))
     return members
+
+
+def candidate_expectations(linux_path: str, windows_path: str) -> list:
+    """One expectation per version resource of the file. A file may carry the
+    resource in several languages (Wine's kernel32 does); the system picks one
+    by the user's language, so the reader must agree with one of them whole."""
+    pe = pefile.PE(linux_path, fast_load=True)
+    pe.parse_data_directories(
+        directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
+    fixed_list = getattr(pe, "VS_FIXEDFILEINFO", None)
+    if not fixed_list:
+        return [empty_members(windows_path)]
+    file_infos = getattr(pe, "FileInfo", [])
+    return [members_of_resource(windows_path, fixed,
+                                file_infos[i] if i < len(file_infos) else [])
+            for i, fixed in enumerate(fixed_list)]
+
+
+def differences(expected: dict, found: dict, index: int) -> list:
+    wrong = []
+    for member, value in expected.items():
+        actual = found.get((index, member))
+        if value is None:
+            if expected.get("Available") == "True" and not actual:
+                wrong.append((member, actual, "(a name)"))
+        elif actual != value:
+            wrong.append((member, actual, value))
+    return wrong
 
 
 def windows_path_of(linux_path: str) -> str:
@@ -160,18 +186,18 @@ def main() -> int:
             print("missing file %s" % linux_path)
             failures += 1
             continue
-        expected = expected_members(linux_path, windows_path)
-        for member, value in expected.items():
-            if value is None:
-                continue
-            compared += 1
-            actual = found.get((index, member))
-            if actual != value:
-                failures += 1
-                print("%s: %s is %r, pefile says %r" % (windows_path, member, actual, value))
+        candidates = candidate_expectations(linux_path, windows_path)
+        results = [differences(expected, found, index) for expected in candidates]
+        best = min(results, key=len)
+        compared += len(candidates[0])
+        for member, actual, value in best:
+            failures += 1
+            print("%s: %s is %r, pefile says %r" % (windows_path, member, actual, value))
         summary = ", ".join("%s=%s" % (m, found.get((index, m)))
-                            for m in ("Available", "VerFile", "ProductVersion"))
-        print("%s: %s" % (os.path.basename(linux_path), summary))
+                            for m in ("Available", "VerFile", "Language", "ProductVersion"))
+        resources = len(candidates) if candidates[0]["Available"] == "True" else 0
+        print("%s (%d version resources): %s" % (os.path.basename(linux_path), resources,
+                                                 summary))
     print("%d members of %d files compared, %d differ" % (compared, len(files), failures))
     return 1 if failures else 0
 
