@@ -12,6 +12,7 @@
 #include "tests/e2e/driver/files.h"
 #include "tests/e2e/driver/message_box.h"
 #include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/reg_fixture.h"
 #include "tests/e2e/driver/registry_dump.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/tray.h"
@@ -71,7 +72,7 @@ bool SetVersion(const Arguments& args) {
 }
 
 bool ImportReg(const Arguments& args) {
-    return ImportRegFile(AsWindowsPath(args[0]));
+    return ImportMachineRegFile(AsWindowsPath(args[0]));
 }
 
 bool ExportReg(const Arguments& args) {

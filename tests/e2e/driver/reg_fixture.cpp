@@ -6,6 +6,8 @@
 
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/reg_file.h"
+#include "tests/e2e/driver/files.h"
+#include "tests/e2e/driver/wine_prefix.h"
 
 namespace qn::e2e {
 
@@ -108,6 +110,17 @@ bool ImportVolatileSubKeys(const std::string& regText, HKEY root, const std::str
     }
     RegCloseKey(target);
     return ok;
+}
+
+}  // namespace qn::e2e
+
+namespace qn::e2e {
+
+bool ImportMachineRegFile(const std::string& windowsPath) {
+    std::string text;
+    if (!ReadWholeFile(windowsPath, text) || !ImportRegFile(windowsPath)) return false;
+    return ImportVolatileSubKeys(text, HKEY_LOCAL_MACHINE,
+                                 "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards");
 }
 
 }  // namespace qn::e2e

@@ -21,3 +21,11 @@ std::vector<std::string> SubKeysInRegFile(const std::string& regText, HKEY root,
 bool ImportVolatileSubKeys(const std::string& regText, HKEY root, const std::string& keyPath);
 
 }  // namespace qn::e2e
+
+namespace qn::e2e {
+
+// Imports a whole machine: the file through "reg import", then the network
+// cards it describes, which Wine keeps under a volatile key.
+bool ImportMachineRegFile(const std::string& windowsPath);
+
+}  // namespace qn::e2e
