@@ -13,6 +13,7 @@
 #include "platform/process.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
+#include "platform/system_restart.h"
 
 namespace qn::win32 {
 
@@ -29,5 +30,6 @@ std::unique_ptr<InterfaceTable> MakeWin32InterfaceTable();
 std::unique_ptr<Clock> MakeWin32Clock();
 std::unique_ptr<Shell> MakeWin32Shell();
 std::unique_ptr<CommonDialogs> MakeWin32CommonDialogs();
+std::unique_ptr<SystemRestartApi> MakeWin32SystemRestart();
 
 }  // namespace qn::win32

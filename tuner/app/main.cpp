@@ -26,8 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const auto versions = qn::win32::MakeWin32FileVersionSource();
     const auto settings = qn::win32::MakeWin32SettingsStore();
     const auto instanceGuard = qn::MakeWin32SingleInstance(qn::kTunerAppName);
-    qn::TunerServices services{registry,   *os,       *directories,   *files,
-                               *versions, *settings, *instanceGuard, commandLine};
+    const auto restart = qn::win32::MakeWin32SystemRestart();
+    qn::TunerServices services{registry,       *os,      *directories, *files, *versions, *settings,
+                               *instanceGuard, *restart, commandLine};
     qn::TunerWindows windows;
 
     // The window holds two settings records with a thousand adapter slots

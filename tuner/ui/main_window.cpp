@@ -25,6 +25,7 @@ MainWindow::MainWindow(ui::Application& app, TunerServices& services, TunerWindo
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectHandlers() {
+    ConnectModelHandlers();
     chk_splash.Click.Connect([this] { chk_splash_Click(); });
     chk_hosts.Click.Connect([this] { chk_hosts_Click(); });
     cmbMTUSel.Click.Connect([this] { cmbMTUSel_Click(); });
@@ -83,11 +84,6 @@ void MainWindow::mnuStartupWizard_Click() {
 
 void MainWindow::resetmessages_Click() {
     options_.ResetWarningMessages();
-}
-
-// Closing the window ends the program.
-void MainWindow::Form_Unload(bool&) {
-    App().End();
 }
 
 }  // namespace qn

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tuner/core/environment.h"
+#include "tuner/core/tcpip_parameters.h"
 #include "tuner/core/tcpip_settings.h"
 #include "tuner/core/tuner_settings.h"
 #include "tuner/ui/tuner_services.h"
@@ -130,9 +131,23 @@ class MainWindow : public ui::Form {
     void FindAdapters();
     // Sets every control from the record.
     void UpdateMainForm();
+    // Sets the MaxMTU options from the adapter the MaxMTU list shows.
+    void UpdateMTUUI();
+    // Recomputes RWIN from the multiplier and shows the calculator's values.
+    void UpdateRwinUI();
+    // True when saving would change what was read at start.
+    bool SettingsChanged() const;
+
+    // The commands the wizard drives as well.
+    void cmd_ok_Click();
+    void cmd_cancel_Click();
+    void cmd_preset_defaults_Click();
+    void cmd_preset_optimum_Click();
+    void cmdPresetPrevious_Click();
 
   protected:
     void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, int unloadMode) override;
     void Form_Unload(bool& cancel) override;
 
   private:
@@ -153,6 +168,33 @@ class MainWindow : public ui::Form {
     void ChooseRwinCalculator();
     void OpenStartupView();
 
+    // The settings model: what each control does to the record.
+    void ConnectModelHandlers();
+    void MtuGroupBecomesValid();
+    void RwinGroupBecomesValid();
+    void CheckCustomMtu();
+    void CheckCustomRwin();
+    void SetAdapterMtu(std::int16_t mtu, std::int16_t ipMtu);
+    AdapterEntry* ShownAdapter();
+    void SelectOption(ui::OptionButton& option);
+    void SetRwinMultiplier(double multiplier);
+    void RestoreHostsOption();
+    void RestartOrRemind();
+
+    void opt_mtu_auto_Click();
+    void opt_mtu_576_Click();
+    void opt_mtu_1500_Click();
+    void opt_mtu_custom_Click();
+    void txt_mtu_custom_Change();
+    void opt_rwin_default_Click();
+    void opt_rwin_custom_Click();
+    void txt_rwin_custom_Change();
+    void opt_Session_60_Click();
+    void opt_Session_Cst_Click();
+    void txt_Session_Cst_Change();
+    void vscr_session_custom_Change();
+    void chk_auto_Click();
+    void chk_black_Click();
     void chk_splash_Click();
     void cmbMTUSel_Click();
     void cmbRWINCalc_Click();
@@ -185,6 +227,8 @@ class MainWindow : public ui::Form {
     bool formLoaded_ = false;
     bool splashOptionRevealed_ = false;
     bool viewChosenByCommandLine_ = false;
+    // Set once the program itself closes the window (after OK or Cancel).
+    bool exiting_ = false;
     std::vector<int> listToAdapter_;
     std::vector<int> adapterToList_;
 };

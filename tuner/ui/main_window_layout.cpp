@@ -54,6 +54,8 @@ void MainWindow::SetCaptionsAndTips() {
     opt_Session_Cst.SetCaption("Custom:");
     txt_Session_Cst.SetText("10");
     lblSessionUnit.SetCaption("mins");
+    // The up arrow moves towards Min: one more minute.
+    vscr_session_custom.SetRange(1, -1);
 
     frm_misc.SetCaption("Misc");
     chk_black.SetCaption("Black Hole Detect");

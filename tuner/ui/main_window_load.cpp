@@ -157,12 +157,6 @@ void MainWindow::ChooseRwinCalculator() {
     Settings.RwinMultiplier = RwinMultiplierFor(Settings);
 }
 
-// Sets the controls that show the record; the full set follows the window's
-// settings model.
-void MainWindow::UpdateMainForm() {
-    chk_hosts.SetValue(Settings.HostsFileEnabled ? ui::vbChecked : ui::vbUnchecked);
-}
-
 void MainWindow::OpenStartupView() {
     StartupView view = options_.GetStartupView();
     switch (ParseCommandLine(services_.commandLine)) {

@@ -10,6 +10,7 @@
 #include "platform/registry.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
+#include "platform/system_restart.h"
 
 namespace qn {
 
@@ -21,6 +22,7 @@ struct TunerServices {
     const FileVersionSource& versions;
     SettingsStore& settings;
     const SingleInstance& instance;
+    SystemRestartApi& restart;
     // The program's arguments, as Command$ gives them.
     std::string commandLine;
 };

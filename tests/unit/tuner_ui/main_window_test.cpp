@@ -92,8 +92,10 @@ TEST_F(MainWindowTest, EveryMenuCommandCanBeChosenWithoutAnyBox) {
     EXPECT_TRUE(window.Loaded());
 }
 
-TEST_F(MainWindowTest, ClosingByTheTitleBarEndsTheProgram) {
+TEST_F(MainWindowTest, ClosingByTheTitleBarEndsTheProgramOnceConfirmed) {
     window.Show();
+    tuner.host.Script().Answer(ui::vbYes,
+                               "Are you sure you wish to exit Quillon and cancel all settings?");
     EXPECT_TRUE(ui::headless::Close(window));
     EXPECT_TRUE(app.Ended());
     EXPECT_TRUE(app.Forms().empty());

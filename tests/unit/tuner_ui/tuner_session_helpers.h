@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_system_restart.h"
 #include "platform/single_instance.h"
 #include "tests/support/tuner_machine.h"
 #include "tuner/ui/main_window.h"
@@ -30,8 +31,9 @@ class HeadlessTuner {
                            bool anotherInstance = false)
         : machine(machineName),
           instance(MakeFixedSingleInstance(anotherInstance)),
-          services{machine.registry, machine.os,       machine.directories, files,
-                   machine.versions, machine.settings, *instance,           std::move(commandLine)},
+          services{machine.registry,      machine.os,       machine.directories, files,
+                   machine.versions,      machine.settings, *instance,           restart,
+                   std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
         for (const char* folder :
              {"C:\\Program Files\\Quillon", "C:\\WINDOWS\\system32\\drivers\\etc"}) {
@@ -46,6 +48,7 @@ class HeadlessTuner {
     TunerMachine machine;
     MemoryFileSystem files;
     std::unique_ptr<SingleInstance> instance;
+    MemorySystemRestart restart;
     RecordingWindows windows;
     ui::headless::HeadlessHost host;
     ui::Application app{host, "Quillon"};
