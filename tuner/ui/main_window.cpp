@@ -55,6 +55,8 @@ void MainWindow::cmbMTUSel_Click() {
     if (position < 0 || position >= static_cast<int>(listToAdapter_.size())) return;
     Settings.MtuAdapter = static_cast<std::int16_t>(listToAdapter_[position]);
     cmbMTUSel.SetToolTipText(Settings.Adapters[Settings.MtuAdapter].Label);
+    UpdateMTUUI();
+    cmbMTUSel.SetFocus();
 }
 
 void MainWindow::cmbRWINCalc_Click() {
@@ -62,6 +64,8 @@ void MainWindow::cmbRWINCalc_Click() {
     if (position < 0 || position >= static_cast<int>(listToAdapter_.size())) return;
     Settings.RwinCalc = static_cast<std::int16_t>(listToAdapter_[position]);
     cmbRWINCalc.SetToolTipText(Settings.Adapters[Settings.RwinCalc].Label);
+    UpdateRwinUI();
+    cmbRWINCalc.SetFocus();
 }
 
 // The record follows the box; moving the file itself comes with the hosts

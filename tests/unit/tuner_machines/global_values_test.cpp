@@ -2,7 +2,7 @@
 // included (they read as the system's defaults).
 #include <gtest/gtest.h>
 
-#include "tests/unit/tuner_machines/machine_expectations.h"
+#include "tests/support/expected_machines.h"
 #include "tests/unit/tuner_machines/machine_params.h"
 #include "tests/unit/tuner_machines/machine_session.h"
 

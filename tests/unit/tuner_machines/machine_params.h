@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/unit/tuner_machines/machine_expectations.h"
+#include "tests/support/expected_machines.h"
 
 namespace qn::machine_test {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/tuner_machines/machine_expectations.h"
+#include "tests/support/expected_machines.h"
+#include "tests/support/same_lines.h"
 #include "tests/unit/tuner_machines/machine_params.h"
 #include "tests/unit/tuner_machines/machine_session.h"
 #include "tests/unit/tuner_machines/registry_snapshot.h"
-#include "tests/unit/tuner_machines/same_lines.h"
 
 namespace qn::machine_test {
 namespace {

@@ -11,14 +11,9 @@
 
 namespace qn::testing {
 
-extern const char* const kNtTcpipKey;
-extern const char* const kMstcpKey;
-extern const char* const kNetTransKey;  // + "\" + the transport instance
-
-void SetDword(Registry& registry, const std::string& key, const std::string& name,
-              std::uint32_t value);
 void DeleteTree(Registry& registry, const std::string& key);
-// The value's bytes as text (a DWORD as its decimal number); nullopt when absent.
+// A value under HKEY_LOCAL_MACHINE as text: a DWORD as its number, a string
+// without its terminating NUL; nullopt when absent.
 std::optional<std::string> ValueText(Registry& registry, const std::string& key,
                                      const std::string& name);
 // Everything under HKEY_LOCAL_MACHINE, as a REGEDIT4 export.
@@ -35,8 +30,9 @@ class WindowOn : public ::testing::Test {
     MainWindow& window;
 };
 
-// Windows 98 shows every group: keep-alive, an automatic MTU for the dial-up
-// adapter, invalid adapters, and a custom RWIN and TTL from its registry.
+// Windows 98 uses every group. At load: the dial-up adapter (576, a software
+// adapter) heads both lists, RWIN is a custom 5840, TTL 64 selects no option,
+// keep-alive is a custom 90 and both check boxes are clear.
 class Win98Window : public WindowOn {
   protected:
     Win98Window() : WindowOn("win98") {}

@@ -6,22 +6,6 @@
 
 namespace qn::testing {
 
-const char* const kNtTcpipKey = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-const char* const kMstcpKey = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-const char* const kNetTransKey = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
-
-void SetDword(Registry& registry, const std::string& key, const std::string& name,
-              std::uint32_t value) {
-    RegKey handle = 0;
-    ASSERT_EQ(registry.CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, &handle, nullptr),
-              kRegSuccess);
-    const std::uint8_t bytes[4] = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    ASSERT_EQ(registry.SetValue(handle, name, kRegDword, bytes, 4), kRegSuccess);
-    registry.CloseKey(handle);
-}
-
 void DeleteTree(Registry& registry, const std::string& key) {
     ASSERT_EQ(registry.DeleteTree(kHkeyLocalMachine, key), kRegSuccess) << key;
 }
@@ -42,7 +26,9 @@ std::optional<std::string> ValueText(Registry& registry, const std::string& key,
         return std::to_string(data[0] | data[1] << 8 | data[2] << 16 |
                               static_cast<std::uint32_t>(data[3]) << 24);
     }
-    return std::string(data.begin(), data.begin() + size);
+    std::string text(data.begin(), data.begin() + size);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
 }
 
 std::string LocalMachine(Registry& registry) {

@@ -12,23 +12,12 @@ namespace qn {
 namespace {
 
 using testing::HeadlessTuner;
+using testing::SetDword;
 
 std::vector<std::string> Items(const ui::ListControl& list) {
     std::vector<std::string> items;
     for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
     return items;
-}
-
-void SetDword(Registry& registry, const std::string& key, const std::string& name,
-              std::uint32_t value) {
-    RegKey handle = 0;
-    ASSERT_EQ(registry.CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, &handle, nullptr),
-              kRegSuccess);
-    const std::uint8_t bytes[4] = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    ASSERT_EQ(registry.SetValue(handle, name, kRegDword, bytes, 4), kRegSuccess);
-    registry.CloseKey(handle);
 }
 
 const char* const kNtTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";

@@ -1,5 +1,8 @@
 #pragma once
 // The headless tuner on one of the simulated machines.
+#include <gtest/gtest.h>
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +16,19 @@
 #include "ui/headless/headless_host.h"
 
 namespace qn::testing {
+
+// Stores a REG_DWORD under HKEY_LOCAL_MACHINE, creating the key.
+inline void SetDword(Registry& registry, const std::string& key, const std::string& name,
+                     std::uint32_t value) {
+    RegKey handle = 0;
+    ASSERT_EQ(registry.CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, &handle, nullptr),
+              kRegSuccess);
+    const std::uint8_t bytes[4] = {
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    ASSERT_EQ(registry.SetValue(handle, name, kRegDword, bytes, 4), kRegSuccess);
+    registry.CloseKey(handle);
+}
 
 // Notes which of the later windows the main window asked for.
 struct RecordingWindows : TunerWindows {

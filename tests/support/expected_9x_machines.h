@@ -1,38 +1,14 @@
+#pragma once
 // The 9x machines: win95, win95-dun13, win98, winme (fixtures/registry/).
-#include "tests/unit/tuner_machines/machine_expectations.h"
+#include "tests/support/machine_expectation.h"
 
 namespace qn::machine_test {
-
-const char* const kMstcpKey = R"(System\CurrentControlSet\Services\VxD\MSTCP)";
-const char* const kSharingKeyPath =
-    R"(System\CurrentControlSet\Services\ICSharing\Settings\General)";
-const char* const kAolSockKey = R"(SOFTWARE\America Online\AOL\aolsock)";
-const char* const kAolCurrentVersionKey = R"(SOFTWARE\America Online\AOL\CurrentVersion)";
-
-std::string ClassNet(const std::string& instance) {
-    return R"(System\CurrentControlSet\Services\Class\Net\)" + instance;
-}
-
-std::string ClassNetIpMtuParam(const std::string& instance) {
-    return ClassNet(instance) + R"(\Ndi\params\IPMTU)";
-}
-
-std::string NetTrans(const std::string& instance) {
-    return R"(System\CurrentControlSet\Services\Class\NetTrans\)" + instance;
-}
-
-namespace {
-
-constexpr int kSoftware = 0, kIsa = 1, kPci = 2, kAol = 3, kPcmcia = 4, kRootHardware = 5,
-              kSharing = 99;
-constexpr bool kValid = false, kInvalid = true;
-
-}  // namespace
 
 // Windows 95 without DUN 1.3: every adapter's MTU is "MaxMTU" in its
 // transport key, written as text and deleted at 1500; numbers are DWORDs,
 // the TTL text (default 32).
-const MachineExpectation& ExpectedWin95() {
+inline const MachineExpectation& ExpectedWin95() {
+    using namespace table;
     static const MachineExpectation machine{
         "win95",
         {false, false, false, false, false},
@@ -86,7 +62,8 @@ const MachineExpectation& ExpectedWin95() {
 // Windows 95 with DUN 1.3: dial-up adapters keep "IPMTU" in their class key
 // and its copy in "Ndi\params\IPMTU" (never deleted), hardware "MaxMTU";
 // the globals keep the Windows 95 types, but the TTL default is 128.
-const MachineExpectation& ExpectedWin95Dun13() {
+inline const MachineExpectation& ExpectedWin95Dun13() {
+    using namespace table;
     static const MachineExpectation machine{
         "win95-dun13",
         {false, false, false, false, true},
@@ -138,7 +115,8 @@ const MachineExpectation& ExpectedWin95Dun13() {
 
 // Windows 98: as DUN 1.3 for the MTUs, every global value text (TTL default
 // 128). The AOL adapter is listed twice and both entries share NetTrans\0007.
-const MachineExpectation& ExpectedWin98() {
+inline const MachineExpectation& ExpectedWin98() {
+    using namespace table;
     static const MachineExpectation machine{
         "win98",
         {false, false, false, true, false},
@@ -204,7 +182,8 @@ const MachineExpectation& ExpectedWin98() {
 
 // Windows ME: as Windows 98, with the connection-sharing entry first; its
 // "InternetMTU" is never deleted.
-const MachineExpectation& ExpectedWinMe() {
+inline const MachineExpectation& ExpectedWinMe() {
+    using namespace table;
     static const MachineExpectation machine{
         "winme",
         {false, false, false, true, false},

@@ -1,34 +1,22 @@
+#pragma once
 // The NT machines: nt40, win2k, winxp (fixtures/registry/). Every value is a
 // DWORD; an adapter's "MTU" is deleted at 1500; there is no keep-alive.
-#include "tests/unit/tuner_machines/machine_expectations.h"
+#include "tests/support/machine_expectation.h"
 
 namespace qn::machine_test {
 
-const char* const kTcpipKey = R"(SYSTEM\CurrentControlSet\Services\Tcpip\Parameters)";
+// The network cards' interface keys.
+namespace table {
+inline constexpr const char* kWin2kCard10 = "{8D1E34A2-6C0B-4F3E-9B21-3C5A7E9D1F40}";
+inline constexpr const char* kWin2kCard12 = "{2F6B9C51-0D7A-4E88-A4C3-7B1E5D20C9A6}";
+inline constexpr const char* kXpCard10 = "{4D36E972-3F1A-4B2C-9E5D-0A1B2C3D4E5F}";
+inline constexpr const char* kXpCard11 = "{7A2C5E90-4B1D-4F3A-8C6E-2D9B0F1A7E34}";
 
-std::string NtInterface(const std::string& guid) {
-    return std::string(kTcpipKey) + R"(\Interfaces\)" + guid;
-}
-
-std::string Nt4AdapterTcpip(const std::string& service) {
-    return R"(SYSTEM\CurrentControlSet\Services\)" + service + R"(\Parameters\Tcpip)";
-}
-
-namespace {
-
-// NT lists every card as one kind, without a suffix.
-constexpr int kNtCard = 1;
-constexpr bool kValid = false;
-
-const char* const kWin2kCard10 = "{8D1E34A2-6C0B-4F3E-9B21-3C5A7E9D1F40}";
-const char* const kWin2kCard12 = "{2F6B9C51-0D7A-4E88-A4C3-7B1E5D20C9A6}";
-const char* const kXpCard10 = "{4D36E972-3F1A-4B2C-9E5D-0A1B2C3D4E5F}";
-const char* const kXpCard11 = "{7A2C5E90-4B1D-4F3A-8C6E-2D9B0F1A7E34}";
-
-}  // namespace
+}  // namespace table
 
 // NT 4: cards named by "Title", MTU under the card's service, TTL default 32.
-const MachineExpectation& ExpectedNt40() {
+inline const MachineExpectation& ExpectedNt40() {
+    using namespace table;
     static const MachineExpectation machine{
         "nt40",
         {true, false, false, false, false},
@@ -59,7 +47,8 @@ const MachineExpectation& ExpectedNt40() {
 }
 
 // Windows 2000: cards named by "Description", MTU in the interface key.
-const MachineExpectation& ExpectedWin2000() {
+inline const MachineExpectation& ExpectedWin2000() {
+    using namespace table;
     static const MachineExpectation machine{
         "win2k",
         {true, true, false, false, false},
@@ -95,7 +84,8 @@ const MachineExpectation& ExpectedWin2000() {
 
 // Windows XP, the demo machine: everything at its defaults but the wireless
 // card's MTU, so saving it as read changes nothing.
-const MachineExpectation& ExpectedWinXp() {
+inline const MachineExpectation& ExpectedWinXp() {
+    using namespace table;
     static const MachineExpectation machine{
         "winxp",
         {true, true, true, false, false},
