@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -133,8 +134,7 @@ inline std::vector<std::string> TcpipTrees(const std::string& fixtureText) {
         "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards",
         "SOFTWARE\\America Online",
     };
-    for (const std::string& service :
-         SubKeysInRegFile(fixtureText, HKEY_LOCAL_MACHINE, services)) {
+    for (const std::string& service : SubKeysInRegFile(fixtureText, HKEY_LOCAL_MACHINE, services)) {
         trees.push_back(std::string(services) + "\\" + service);
     }
     return trees;

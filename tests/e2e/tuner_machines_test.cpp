@@ -4,144 +4,28 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/e2e/driver/control_input.h"
 #include "tests/e2e/driver/files.h"
 #include "tests/e2e/driver/process.h"
-#include "tests/e2e/driver/reg_fixture.h"
-#include "tests/e2e/driver/registry_dump.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/driver/window_timeline.h"
-#include "tests/e2e/driver/wine_prefix.h"
+#include "tests/e2e/tuner_machines.h"
 #include "tests/e2e/tuner_session.h"
+#include "tests/e2e/wine_registry_snapshot.h"
+#include "tests/support/same_lines.h"
 
 namespace qn::e2e {
 namespace {
 
-// Which pppmac.vxd the machine has: none, the one of Windows 95 itself, or the
-// one of Dial-Up Networking 1.3.
-enum class Pppmac { kNone, kOld, kDun13 };
-
-struct Machine {
-    const char* name;  // the fixture, fixtures/registry/<name>.reg
-    const char* windowsVersion;
-    Pppmac pppmac;
-    // Labels of the valid adapters (both lists) and of the invalid ones
-    // (the text box), in adapter order.
-    std::vector<std::string> listed;
-    std::vector<std::string> invalid;
-};
-
-// Test names and failure messages show the machine by its name.
-void PrintTo(const Machine& machine, std::ostream* out) {
-    *out << machine.name;
-}
-
-const Machine kMachines[] = {
-    {"win95",
-     "win95",
-     Pppmac::kOld,
-     {"Dial-Up Adapter (Software)", "NE2000 Compatible (Hardware - ISA)",
-      "3Com Fast EtherLink XL 10/100Mb TX Ethernet Adapter (3C905-TX) (Hardware - PCI)",
-      "AOL Adapter (AOL)"},
-     {"Megahertz XJ10BT PCMCIA Ethernet Adapter (Hardware - PCMCIA)"}},
-    {"win95-dun13",
-     "win95",
-     Pppmac::kDun13,
-     {"Dial-Up Adapter (Software)", "Dial-Up Adapter #2 (VPN Support) (Software)",
-      "NE2000 Compatible (Hardware - ISA)"},
-     {"Intel 8255x-based PCI Ethernet Adapter (10/100) (Hardware - PCI)"}},
-    {"win98",
-     "win98",
-     Pppmac::kNone,
-     {"Dial-Up Adapter (Software)", "NE2000 Compatible (Hardware - ISA)",
-      "Realtek RTL8139(A/B/C/8130) PCI Fast Ethernet NIC (Hardware - PCI)", "AOL Adapter (AOL)",
-      "Microsoft Virtual Private Networking Adapter (Hardware)", "AOL Adapter (Hardware)"},
-     {"Realtek RTL8139(A/B/C/8130) PCI Fast Ethernet NIC (Hardware - ISA)",
-      "NE1000 Compatible (Hardware - ISA)"}},
-    {"winme",
-     "winme",
-     Pppmac::kNone,
-     {"Internet Connection Sharing (ICS)", "Dial-Up Adapter (Software)",
-      "Microsoft Virtual Private Networking Adapter (Software)",
-      "3Com EtherLink III LAN PC Card (3C589D) (Hardware - PCMCIA)"},
-     {"3Com EtherLink III LAN PC Card (3C589D) (Hardware - ISA)"}},
-    {"nt40",
-     "nt40",
-     Pppmac::kNone,
-     {"[10] Intel(R) PRO/100B PCI Adapter (TX)", "[13] Novell NE2000 Adapter"},
-     {}},
-    {"win2k",
-     "win2k",
-     Pppmac::kNone,
-     {"3Com EtherLink XL 10/100 PCI For Complete PC Management NIC (3C905C-TX)",
-      "Xircom CardBus Ethernet 10/100 Adapter"},
-     {}},
-    {"winxp",
-     "winxp",
-     Pppmac::kNone,
-     {"Realtek RTL8139 Family PCI Fast Ethernet NIC",
-      "Intel(R) PRO/Wireless 2200BG Network Connection"},
-     {}},
-};
+using machine_test::Differences;
+using machine_test::SameLines;
 
 constexpr const char* kScanningCaption = "Quillon";
 constexpr const char* kScanningText = "Scanning for network adapters, please wait...";
-constexpr const char* kServices = "SYSTEM\\CurrentControlSet\\Services";
-constexpr const char* kNetworkCards =
-    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards";
-
-// The HKEY_LOCAL_MACHINE trees the tuner reads while it starts, plus the Run
-// key it must leave alone; the services a fixture names come on top.
-const char* const kTreesReadAtStart[] = {
-    "Enum",
-    "System\\CurrentControlSet\\Services\\Class",
-    "System\\CurrentControlSet\\Services\\VxD\\MSTCP",
-    "System\\CurrentControlSet\\Services\\ICSharing",
-    "System\\CurrentControlSet\\Services\\Tcpip\\Parameters",
-    kNetworkCards,
-    "SOFTWARE\\America Online",
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-};
-
-std::string FixturePath(const Machine& machine) {
-    return UnixToWinePath(std::string(QN_SOURCE_DIR) + "/fixtures/registry/" + machine.name +
-                          ".reg");
-}
-
-// The copies of pppmac.vxd built beside the tests; "" for none.
-std::string PppmacSource(Pppmac pppmac) {
-    switch (pppmac) {
-        case Pppmac::kOld:
-            return BesideProgram("fixtures\\pppmac-old.vxd");
-        case Pppmac::kDun13:
-            return BesideProgram("fixtures\\pppmac-dun13.vxd");
-        case Pppmac::kNone:
-        default:
-            return "";
-    }
-}
-
-std::vector<std::string> TreesToCompare(const std::string& fixtureText) {
-    std::vector<std::string> trees(std::begin(kTreesReadAtStart), std::end(kTreesReadAtStart));
-    for (const std::string& service :
-         SubKeysInRegFile(fixtureText, HKEY_LOCAL_MACHINE, kServices)) {
-        trees.push_back(std::string(kServices) + "\\" + service);
-    }
-    return trees;
-}
-
-std::string Snapshot(const std::vector<std::string>& trees) {
-    std::string text;
-    for (const std::string& tree : trees) {
-        text += "; HKLM\\" + tree + "\n" + ExportRegistryTree(HKEY_LOCAL_MACHINE, tree) + "\n";
-    }
-    return text;
-}
 
 std::string InvalidAdaptersText(const Machine& machine) {
     std::string text = "Invalid Adapters:\r\n";
@@ -196,19 +80,13 @@ class TunerOnMachine : public TunerEndToEnd, public ::testing::WithParamInterfac
 
 TEST_P(TunerOnMachine, ShowsTheMachinesAdaptersAndLeavesItsRegistryAlone) {
     const Machine& machine = GetParam();
-    const std::string pppmac = PppmacSource(machine.pppmac);
-    if (machine.pppmac == Pppmac::kDun13 && !FileExists(pppmac)) {
-        GTEST_SKIP() << pppmac << " is not built: no Dial-Up Networking 1.3 to simulate";
-    }
-    // Without the old copy, no file at all also means "no Dial-Up Networking 1.3".
-    ASSERT_TRUE(PlacePppmac(FileExists(pppmac) ? pppmac : "")) << PppmacPath();
-
     std::string fixture;
-    ASSERT_TRUE(ReadWholeFile(FixturePath(machine), fixture)) << FixturePath(machine);
-    ASSERT_TRUE(ImportMachineRegFile(FixturePath(machine))) << FixturePath(machine);
-    ASSERT_TRUE(SetProgramWindowsVersion(kTunerExe, machine.windowsVersion));
-    const std::vector<std::string> trees = TreesToCompare(fixture);
-    const std::string before = Snapshot(trees);
+    PutMachineInPlace(machine, fixture);
+    if (IsSkipped() || HasFatalFailure()) return;
+    // Plus the Run key, which the start leaves alone too.
+    std::vector<std::string> trees = TcpipTrees(fixture);
+    trees.push_back(kRunKey);
+    const RegistrySnapshot before = SnapshotOfLocalMachineTrees(trees);
 
     Process tuner;
     WindowTimeline timeline;
@@ -236,17 +114,10 @@ TEST_P(TunerOnMachine, ShowsTheMachinesAdaptersAndLeavesItsRegistryAlone) {
     EXPECT_TRUE(CloseTuner(tuner, main)) << "the tuner did not end after WM_CLOSE";
     // The start only reads: nothing of the machine may have changed. (The
     // tuner's own per-user settings do change: they are not compared.)
-    EXPECT_EQ(Snapshot(trees), before);
+    EXPECT_TRUE(SameLines({}, Differences(before, SnapshotOfLocalMachineTrees(trees))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Machines, TunerOnMachine, ::testing::ValuesIn(kMachines),
-                         [](const ::testing::TestParamInfo<Machine>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 if (c == '-') c = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Machines, TunerOnMachine, ::testing::ValuesIn(kMachines), MachineTestName);
 
 }  // namespace
 }  // namespace qn::e2e

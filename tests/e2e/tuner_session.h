@@ -4,15 +4,18 @@
 // controls, and how they answer the questions it asks on the way out.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/driver/control_input.h"
 #include "tests/e2e/driver/dialog_answerer.h"
 #include "tests/e2e/driver/files.h"
 #include "tests/e2e/driver/group_box.h"
 #include "tests/e2e/driver/message_box.h"
+#include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/process.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/driver/wine_prefix.h"
@@ -24,14 +27,77 @@ constexpr const char* kCaptionPrefix = "Quillon v";
 constexpr const char* kVersionCaption = "Quillon v1.0";
 constexpr DWORD kStartTimeoutMs = 15000;
 constexpr DWORD kExitTimeoutMs = 10000;
+// The title of the tuner's message boxes.
+constexpr const char* kAppTitle = "Quillon";
+
+// What the tuner asks and says on the way out.
+constexpr const char* kExitQuestion =
+    "Are you sure you wish to exit Quillon and cancel all settings?";
+constexpr const char* kRestartQuestion = "Restart Windows?";
+constexpr const char* kRestartReminder = "Please restart Windows for changes to take effect.";
 
 // Closing by the title bar asks for confirmation; any other question on the
-// way out (such as a restart) is declined.
+// way out is declined: a restart is never asked for.
 inline std::string DeclineAllButExit(HWND dialog) {
-    if (MessageBoxText(dialog).find("Are you sure you wish to exit") != std::string::npos) {
-        return "Yes";
-    }
+    if (MessageBoxText(dialog) == kExitQuestion) return "Yes";
     return IsMessageBox(dialog) ? "No" : "";
+}
+
+// Lets the tuner end, answering as DeclineAllButExit does; shown receives
+// what it showed meanwhile: each message box's text, or "dialog" and the
+// caption of another dialog. True when the tuner ended within timeoutMs.
+inline bool EndsShowing(const Process& tuner, std::vector<std::string>& shown,
+                        DWORD timeoutMs = kExitTimeoutMs) {
+    std::vector<HWND> seen;
+    return AnswerDialogsUntilExit(
+        tuner,
+        [&](HWND dialog) {
+            if (std::find(seen.begin(), seen.end(), dialog) == seen.end()) {
+                seen.push_back(dialog);
+                shown.push_back(IsMessageBox(dialog) ? MessageBoxText(dialog)
+                                                     : "dialog \"" + WindowText(dialog) + "\"");
+            }
+            return DeclineAllButExit(dialog);
+        },
+        timeoutMs);
+}
+
+// The visible message box of the process that says text, waiting at most
+// timeoutMs; nullptr when none came. others receives the texts of other
+// dialogs seen meanwhile.
+inline HWND WaitForMessageBoxSaying(const Process& process, const std::string& text,
+                                    std::vector<std::string>& others,
+                                    DWORD timeoutMs = kExitTimeoutMs) {
+    HWND found = nullptr;
+    PollUntil(
+        [&] {
+            for (HWND dialog :
+                 TopLevelWindows(WindowQuery{Caption::Prefix(""), process.Id(), kDialogClass})) {
+                const std::string said = MessageBoxText(dialog);
+                if (said == text) {
+                    found = dialog;
+                    return true;
+                }
+                if (std::find(others.begin(), others.end(), said) == others.end()) {
+                    others.push_back(said);
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+// The captions of a dialog's visible buttons, without mnemonic markers, in
+// z-order.
+inline std::vector<std::string> ButtonCaptions(HWND dialog) {
+    std::vector<std::string> captions;
+    for (HWND child : ChildWindows(dialog)) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), "Button") == 0 && IsShown(child)) {
+            captions.push_back(WithoutMnemonics(WindowText(child)));
+        }
+    }
+    return captions;
 }
 
 // What the caption adds to kVersionCaption for Wine's name of the emulated
@@ -73,6 +139,19 @@ struct TunerStartControls {
 
 inline HWND OnlyOne(const std::vector<HWND>& windows) {
     return windows.size() == 1 ? windows.front() : nullptr;
+}
+
+// The one button of the window captioned caption (mnemonic markers
+// ignored); nullptr when there is none or more than one.
+inline HWND FindButton(HWND window, const std::string& caption) {
+    std::vector<HWND> found;
+    for (HWND child : ChildWindows(window)) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), "Button") == 0 &&
+            WithoutMnemonics(WindowText(child)) == caption) {
+            found.push_back(child);
+        }
+    }
+    return OnlyOne(found);
 }
 
 inline TunerStartControls FindStartControls(HWND mainWindow) {

@@ -37,6 +37,7 @@ void MainWindow::ConnectHandlers() {
     mnuDapplet.Click.Connect([this] { mnuDapplet_Click(); });
     mtufind.Click.Connect([this] { mtufind_Click(); });
     confighosts.Click.Connect([this] { confighosts_Click(); });
+    cmd_hosts.Click.Connect([this] { cmd_hosts_Click(); });
     mnuOptWiz.Click.Connect([this] { mnuOptWiz_Click(); });
     mnuStartupAdvanced.Click.Connect([this] { mnuStartupAdvanced_Click(); });
     mnuStartupWizard.Click.Connect([this] { mnuStartupWizard_Click(); });

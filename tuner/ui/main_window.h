@@ -94,9 +94,12 @@ class MainWindow : public ui::Form {
     ui::CommandButton cmd_preset_optimum{*this, "cmd_preset_optimum", &frm_presets};
     ui::CommandButton cmd_preset_defaults{*this, "cmd_preset_defaults", &frm_presets};
 
+    ui::Frame frm_hosts{*this, "frm_hosts"};
+    ui::CheckBox chk_hosts{*this, "chk_hosts", &frm_hosts};
+    ui::CommandButton cmd_hosts{*this, "cmd_hosts", &frm_hosts};
+
     ui::TextBox Text1{*this, "Text1"};
     ui::PictureBox pDapplet{*this, "pDapplet"};
-    ui::CheckBox chk_hosts{*this, "chk_hosts"};
     ui::CheckBox chk_splash{*this, "chk_splash"};
     ui::Label Label2{*this, "Label2"};
     ui::CommandButton cmd_ok{*this, "cmd_ok"};
@@ -211,6 +214,7 @@ class MainWindow : public ui::Form {
     void mnuDapplet_Click() {}
     void mtufind_Click() {}
     void confighosts_Click() {}
+    void cmd_hosts_Click() {}
     void mnuOptWiz_Click() {}
     void DownloadUpdate_Click() {}
     void contents_Click() {}

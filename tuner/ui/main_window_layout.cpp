@@ -12,6 +12,7 @@ constexpr int kRightColumn = kMargin + kColumnWidth + kMargin;
 constexpr int kRow = 285;          // one option or check box line
 constexpr int kFieldHeight = 315;  // text and combo boxes
 constexpr int kButtonHeight = 375;
+constexpr int kSpinnerHeight = 360;  // tall enough for two usable arrows
 
 }  // namespace
 
@@ -78,7 +79,11 @@ void MainWindow::SetCaptionsAndTips() {
 
     Text1.SetMultiLine(true);
     Text1.SetLocked(true);
-    chk_hosts.SetCaption("Enable Hosts File");
+    frm_hosts.SetCaption("Local Domain Name Lookup");
+    chk_hosts.SetCaption("Enable");
+    chk_hosts.SetToolTipText("This enables or disables your hosts file.");
+    cmd_hosts.SetCaption("Configure Hosts File");
+    cmd_hosts.SetToolTipText("Configure the Hosts File");
     chk_splash.SetCaption("Permanently Disable Splash Screen");
     chk_splash.SetVisible(false);
     pDapplet.SetVisible(false);
@@ -96,19 +101,20 @@ void MainWindow::LayOutControls() {
     const int inner = kColumnWidth - 2 * kMargin;
 
     // Left column: the two adapter-based groups.
-    frm_mtu.Move(kMargin, kMargin, kColumnWidth, 2400);
-    cmbMTUSel.Move(kMargin, 300, inner - 720, kFieldHeight);
-    cmd_mtu_info.Move(kMargin + inner - 660, 285, 660, 345);
+    frm_mtu.Move(kMargin, kMargin, kColumnWidth, 2520);
+    cmbMTUSel.Move(kMargin, 300, inner, kFieldHeight);
     opt_mtu_auto.Move(kMargin, 720, 1680, kRow);
     opt_mtu_576.Move(kMargin, 720 + kRow, 1920, kRow);
     opt_mtu_1500.Move(kMargin, 720 + 2 * kRow, 1680, kRow);
     opt_mtu_custom.Move(kMargin, 720 + 3 * kRow + 30, 960, kRow);
     txt_mtu_custom.Move(kMargin + 1020, 720 + 3 * kRow, 900, kFieldHeight);
-    cmd_mtu_find.Move(kMargin + inner - 900, 720 + 3 * kRow - 30, 900, kButtonHeight);
-    Label9.Move(kMargin, 1980, inner, 255);
-    Label8.Move(kMargin, 1980, inner, 255);
+    // The two buttons about the chosen adapter share the row of the custom box.
+    cmd_mtu_find.Move(kMargin + inner - 2 * 780 - 60, 720 + 3 * kRow - 30, 780, kButtonHeight);
+    cmd_mtu_info.Move(kMargin + inner - 780, 720 + 3 * kRow - 30, 780, kButtonHeight);
+    Label9.Move(kMargin, 2100, inner, 255);
+    Label8.Move(kMargin, 2100, inner, 255);
 
-    frm_rwin.Move(kMargin, 2640, kColumnWidth, 2400);
+    frm_rwin.Move(kMargin, 2760, kColumnWidth, 2400);
     lblRwinCalc.Move(kMargin, 300, inner, 255);
     cmbRWINCalc.Move(kMargin, 570, inner, kFieldHeight);
     opt_rwin_default.Move(kMargin, 1020, 1800, kRow);
@@ -120,23 +126,24 @@ void MainWindow::LayOutControls() {
     Label10.Move(kMargin, 1980, inner, 255);
     Label11.Move(kMargin, 1980, inner, 255);
 
-    // Right column: the global values, the calculator's result and presets.
-    frm_ttl.Move(kRightColumn, kMargin, kColumnWidth, 900);
+    // Right column: the global values, the calculator's result, presets and
+    // the hosts file.
+    frm_ttl.Move(kRightColumn, kMargin, kColumnWidth, 1020);
     opt_ttl_32.Move(kMargin, 300, 1680, kRow);
     opt_ttl_128.Move(kMargin, 300 + kRow, 2400, kRow);
 
-    frm_session.Move(kRightColumn, 1140, kColumnWidth, 960);
+    frm_session.Move(kRightColumn, 1260, kColumnWidth, 1080);
     opt_Session_60.Move(kMargin, 300, 2400, kRow);
-    opt_Session_Cst.Move(kMargin, 600, 960, kRow);
-    txt_Session_Cst.Move(kMargin + 1020, 570, 600, kFieldHeight);
-    vscr_session_custom.Move(kMargin + 1620, 570, 255, kFieldHeight);
-    lblSessionUnit.Move(kMargin + 1980, 600, 600, 255);
+    opt_Session_Cst.Move(kMargin, 660, 960, kRow);
+    txt_Session_Cst.Move(kMargin + 1020, 630, 600, kSpinnerHeight);
+    vscr_session_custom.Move(kMargin + 1620, 630, 255, kSpinnerHeight);
+    lblSessionUnit.Move(kMargin + 1980, 660, 600, 255);
 
-    frm_misc.Move(kRightColumn, 2220, kColumnWidth, 900);
+    frm_misc.Move(kRightColumn, 2460, kColumnWidth, 1020);
     chk_black.Move(kMargin, 300, inner, kRow);
     chk_auto.Move(kMargin, 300 + kRow, inner, kRow);
 
-    frm_selvalues.Move(kRightColumn, 3240, kColumnWidth, 1080);
+    frm_selvalues.Move(kRightColumn, 3600, kColumnWidth, 1140);
     lblMtuValue.Move(kMargin, 300, 1080, 255);
     Label7.Move(kMargin + 1140, 300, 1200, 255);
     lblMssValue.Move(kMargin, 300 + 240, 1080, 255);
@@ -144,21 +151,28 @@ void MainWindow::LayOutControls() {
     lblRwinValue.Move(kMargin, 300 + 480, 1080, 255);
     Label4.Move(kMargin + 1140, 300 + 480, 1200, 255);
 
-    frm_presets.Move(kRightColumn, 4440, kColumnWidth, 600);
+    frm_presets.Move(kRightColumn, 4860, kColumnWidth, 780);
     const int presetWidth = (inner - 2 * kMargin) / 3;
-    cmdPresetPrevious.Move(kMargin, 180, presetWidth, kButtonHeight);
-    cmd_preset_optimum.Move(2 * kMargin + presetWidth, 180, presetWidth, kButtonHeight);
-    cmd_preset_defaults.Move(3 * kMargin + 2 * presetWidth, 180, presetWidth, kButtonHeight);
+    cmdPresetPrevious.Move(kMargin, 270, presetWidth, kButtonHeight);
+    cmd_preset_optimum.Move(2 * kMargin + presetWidth, 270, presetWidth, kButtonHeight);
+    cmd_preset_defaults.Move(3 * kMargin + 2 * presetWidth, 270, presetWidth, kButtonHeight);
 
-    // Bottom band: adapters the lists leave out, the graph, options, buttons.
-    Text1.Move(kMargin, 5160, kColumnWidth, 840);
-    pDapplet.Move(kRightColumn, 5160, kColumnWidth, 840);
-    chk_hosts.Move(kMargin, 6120, 2400, kRow);
-    Label2.Move(kMargin, 6480, 2400, 255);
-    cmd_ok.Move(kRightColumn + kColumnWidth - 2 * 1080 - kMargin, 6120, 1080, kButtonHeight);
-    cmd_cancel.Move(kRightColumn + kColumnWidth - 1080, 6120, 1080, kButtonHeight);
+    frm_hosts.Move(kRightColumn, 5760, kColumnWidth, 720);
+    chk_hosts.Move(kMargin, 300, 1200, kRow);
+    cmd_hosts.Move(kMargin + inner - 2040, 240, 2040, kButtonHeight);
 
-    Move(-1, -1, kRightColumn + kColumnWidth + kMargin, 6840);
+    // Left column, below the groups: the adapters the lists leave out.
+    Text1.Move(kMargin, 5280, kColumnWidth, 1200);
+
+    // Bottom row: version, the small graph, and the buttons; the splash
+    // option appears below them when it is set.
+    chk_splash.Move(kMargin, 0, 3600, kRow);
+    Label2.Move(kMargin, 6660, 1560, 255);
+    pDapplet.Move(kMargin + 1680, 6600, kColumnWidth - 1680, 480);
+    cmd_ok.Move(kRightColumn + kColumnWidth - 2 * 1080 - kMargin, 6600, 1080, kButtonHeight);
+    cmd_cancel.Move(kRightColumn + kColumnWidth - 1080, 6600, 1080, kButtonHeight);
+
+    Move(-1, -1, kRightColumn + kColumnWidth + kMargin, 7200);
 }
 
 }  // namespace qn

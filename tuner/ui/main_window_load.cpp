@@ -12,10 +12,12 @@ namespace qn {
 
 namespace {
 
-// Twips the window grows by, and the check box's distance from the old
-// bottom, when the splash option is revealed.
+// Twips the window grows by, and the check box's distance above the window's
+// former outer height, when the splash option is revealed. The form's height
+// here is its client area; the caption, menu bar and borders add about 700.
 constexpr int kSplashOptionGrowth = 400;
 constexpr int kSplashOptionRise = 600;
+constexpr int kCaptionMenuAndBorders = 700;
 
 }  // namespace
 
@@ -99,9 +101,9 @@ void MainWindow::RevealSplashOption() {
     splashOptionRevealed_ = true;
     const int formerHeight = ClientHeight();
     Move(Left(), Top(), ClientWidth(), formerHeight + kSplashOptionGrowth);
-    const ui::Bounds& bounds = chk_splash.GetBounds();
-    chk_splash.Move(Label2.GetBounds().left, formerHeight - kSplashOptionRise + kSplashOptionGrowth,
-                    bounds.width > 0 ? bounds.width : 3600, 285);
+    const ui::Bounds bounds = chk_splash.GetBounds();
+    chk_splash.Move(bounds.left, formerHeight + kCaptionMenuAndBorders - kSplashOptionRise,
+                    bounds.width, bounds.height);
     chk_splash.SetVisible(true);
 }
 
