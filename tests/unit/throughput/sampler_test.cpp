@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/memory/memory_interface_table.h"
+#include "throughput/net_status.h"
+#include "throughput/net_status_table.h"
+
+namespace qn {
+namespace {
+
+InterfaceRow Row(const std::string& name, std::uint32_t in, std::uint32_t out) {
+    InterfaceRow row;
+    row.description = name;
+    row.inOctets = in;
+    row.outOctets = out;
+    return row;
+}
+
+TEST(CounterDifference, IsTheSmallIncrementAcrossEitherWrap) {
+    EXPECT_EQ(CounterDifference(2147483700u, 2147483600u), 100);
+    EXPECT_EQ(CounterDifference(100u, 4294967200u), 196);
+    EXPECT_EQ(CounterDifference(5u, 5u), 0);
+    EXPECT_EQ(CounterDifference(0u, 1000u), -1000);
+    EXPECT_EQ(CounterDifference(0x80000000u, 0u), INT32_MIN);
+}
+
+class SamplerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        table.rows = {Row("lo", 1000, 2000), Row("eth0", 50000, 7000)};
+        status.Status = [this](std::int32_t in, std::int32_t out) { reports.push_back({in, out}); };
+    }
+    MemoryInterfaceTable table;
+    cNetStatus status{table};
+    std::vector<std::pair<std::int32_t, std::int32_t>> reports;
+};
+
+TEST_F(SamplerTest, FirstTickTakesTheBaselineThenReportsDifferences) {
+    status.SetInterface("eth0");
+    status.Timer_ThatTime();
+    table.rows[1] = Row("eth0", 53000, 7100);
+    status.Timer_ThatTime();
+    using Report = std::pair<std::int32_t, std::int32_t>;
+    EXPECT_EQ(reports, (std::vector<Report>{{0, 0}, {3000, 100}}));
+}
+
+TEST_F(SamplerTest, ChangingTheInterfaceStartsAgainFromZero) {
+    status.SetInterface("eth0");
+    status.Timer_ThatTime();
+    status.SetInterface("lo");
+    status.Timer_ThatTime();
+    table.rows[0] = Row("lo", 1010, 2020);
+    status.Timer_ThatTime();
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[1], std::make_pair(0, 0));
+    EXPECT_EQ(reports[2], std::make_pair(10, 20));
+}
+
+TEST_F(SamplerTest, TheEmptyNameSumsEveryRowWithWrapAround) {
+    table.rows = {Row("lo", 4294967000u, 10), Row("eth0", 200, 20)};
+    status.Timer_ThatTime();
+    table.rows = {Row("lo", 4294967100u, 15), Row("eth0", 400, 30)};
+    status.Timer_ThatTime();
+    EXPECT_EQ(reports.back(), std::make_pair(300, 15));
+}
+
+TEST_F(SamplerTest, AVanishedInterfaceReportsMinusItsLastReadingOnceThenNothing) {
+    status.SetInterface("eth0");
+    status.Timer_ThatTime();
+    table.rows.pop_back();
+    status.Timer_ThatTime();
+    status.Timer_ThatTime();
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[1], std::make_pair(-50000, -7000));
+    EXPECT_EQ(reports[2], std::make_pair(0, 0));
+}
+
+TEST(InterfaceNames, TheFirstRowOfANameCountsAndUnknownNamesReadZero) {
+    MemoryInterfaceTable table;
+    table.rows = {Row("eth0", 1, 2), Row("eth0", 30, 40), Row("lo", 5, 6)};
+    EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 3u);
+    EXPECT_EQ(mNetStatus::EnumInterfaces(table), (std::vector<std::string>{"eth0", "eth0", "lo"}));
+    EXPECT_EQ(mNetStatus::GetInOctets(table, "eth0"), 1u);
+    EXPECT_EQ(mNetStatus::GetOutOctets(table, "eth0"), 2u);
+    EXPECT_EQ(mNetStatus::GetInOctets(table, "ETH0"), 0u) << "names compare exactly";
+    EXPECT_EQ(mNetStatus::GetInOctets(table, ""), 36u);
+}
+
+TEST(InterfaceNames, MoreInterfacesThanTheFirstBufferHoldsAreStillRead) {
+    MemoryInterfaceTable table;
+    for (int i = 0; i < 14; ++i) table.rows.push_back(Row("if" + std::to_string(i), 1, 1));
+    EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 14u);
+    EXPECT_EQ(mNetStatus::GetInOctets(table, ""), 14u);
+    EXPECT_EQ(mNetStatus::GetOutOctets(table, "if13"), 1u);
+}
+
+TEST(InterfaceNames, AnUnavailableTableReadsAsNoInterfaces) {
+    MemoryInterfaceTable table;
+    table.rows = {Row("eth0", 1, 2)};
+    table.available = false;
+    EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 0u);
+    EXPECT_EQ(mNetStatus::GetInOctets(table, ""), 0u);
+}
+
+}  // namespace
+}  // namespace qn
