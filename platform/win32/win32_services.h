@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
+#include "platform/local_time.h"
 #include "platform/name_resolver.h"
 #include "platform/os_version.h"
 #include "platform/process.h"
@@ -29,6 +30,7 @@ std::unique_ptr<InterfaceTable> MakeWin32InterfaceTable();
 // Timers fire from the message loop of the thread that started them.
 std::unique_ptr<Clock> MakeWin32Clock();
 std::unique_ptr<Shell> MakeWin32Shell();
+std::unique_ptr<LocalTime> MakeWin32LocalTime();
 std::unique_ptr<CommonDialogs> MakeWin32CommonDialogs();
 std::unique_ptr<SystemRestartApi> MakeWin32SystemRestart();
 
