@@ -58,8 +58,10 @@ qn_wine_env "$wine_tree"
 qn_wine_prefix
 run_wine_tier() {
   qn_wineserver_start
-  # One at a time: end-to-end tests share one desktop and single-instance programs.
-  ctest_tier "$wine_tree" --timeout 120 -j 1
+  # The portable unit tests touch no window or system state: side by side.
+  ctest_tier "$wine_tree" --timeout 120 -L '^unit$' -j "$jobs"
+  # One at a time: the others share one desktop and single-instance programs.
+  ctest_tier "$wine_tree" --timeout 120 -LE '^unit$' -j 1
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then

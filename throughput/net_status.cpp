@@ -11,6 +11,28 @@ std::int32_t CounterDifference(std::uint32_t later, std::uint32_t earlier) {
                                      : -static_cast<std::int32_t>(~difference) - 1;
 }
 
+cNetStatus::cNetStatus(InterfaceTable& table, MTimer& timers, mLogging& log)
+    : table_(table), timers_(timers), log_(log) {
+    log_.WriteLog("cNetStatus_Initialize");
+}
+
+cNetStatus::~cNetStatus() {
+    DisconnectTimer();
+    log_.WriteLog("cNetStatus_Terminate");
+}
+
+void cNetStatus::DisconnectTimer() {
+    if (timer_) timer_->ThatTime = nullptr;
+}
+
+void cNetStatus::Start() {
+    DisconnectTimer();
+    timer_ = timers_.NewTimer();
+    timer_->ThatTime = [this] { Timer_ThatTime(); };
+    timer_->SetInterval(1000);
+    timer_->PulseTimer();
+}
+
 void cNetStatus::SetInterface(const std::string& name) {
     interface_ = name;
     lastIn_ = 0;

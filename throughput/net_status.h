@@ -3,15 +3,27 @@
 // since the previous tick.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/interface_table.h"
+#include "throughput/logging.h"
+#include "throughput/timer.h"
 
 namespace qn {
 
 class cNetStatus {
   public:
-    explicit cNetStatus(InterfaceTable& table) : table_(table) {}
+    cNetStatus(InterfaceTable& table, MTimer& timers, mLogging& log);
+    // The timer stays in the program's table and keeps running; it is only
+    // disconnected, or its next tick would reach this destroyed object.
+    ~cNetStatus();
+    cNetStatus(const cNetStatus&) = delete;
+    cNetStatus& operator=(const cNetStatus&) = delete;
+
+    // Ticks every second from now, the first one (the baseline) at once.
+    // Starting again leaves the previous timer running but disconnected.
+    void Start();
 
     const std::string& Interface() const { return interface_; }
     // A new interface takes a fresh baseline on the next tick.
@@ -25,7 +37,12 @@ class cNetStatus {
     void Timer_ThatTime();
 
   private:
+    void DisconnectTimer();
+
     InterfaceTable& table_;
+    MTimer& timers_;
+    mLogging& log_;
+    std::shared_ptr<CTimer> timer_;
     std::string interface_;
     std::uint32_t lastIn_ = 0;  // 0: no baseline yet
     std::uint32_t lastOut_ = 0;

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "platform/win32/escaped_error.h"
 #include "platform/win32/win32_services.h"
 
 namespace qn::win32 {
@@ -22,7 +23,11 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     if (found == Callbacks().end()) return;
     // A copy: the callback may stop its own timer.
     TimerCallback callback = found->second;
-    callback(id);
+    try {
+        callback(id);
+    } catch (...) {
+        KeepEscapedError();
+    }
 }
 
 class Win32Clock : public Clock {

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/common_dialogs.h"
 #include "platform/directories.h"
+#include "platform/drawing_surface.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
@@ -15,6 +16,7 @@
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/system_restart.h"
+#include "platform/window_hooks.h"
 
 namespace qn::win32 {
 
@@ -33,5 +35,8 @@ std::unique_ptr<Shell> MakeWin32Shell();
 std::unique_ptr<LocalTime> MakeWin32LocalTime();
 std::unique_ptr<CommonDialogs> MakeWin32CommonDialogs();
 std::unique_ptr<SystemRestartApi> MakeWin32SystemRestart();
+std::unique_ptr<DrawingSystem> MakeWin32DrawingSystem();
+// Hooked windows' messages reach the dispatcher set last in the process.
+std::unique_ptr<WindowHooks> MakeWin32WindowHooks();
 
 }  // namespace qn::win32

@@ -27,8 +27,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const auto settings = qn::win32::MakeWin32SettingsStore();
     const auto instanceGuard = qn::MakeWin32SingleInstance(qn::kTunerAppName);
     const auto restart = qn::win32::MakeWin32SystemRestart();
-    qn::TunerServices services{registry,       *os,      *directories, *files, *versions, *settings,
-                               *instanceGuard, *restart, commandLine};
+    const auto interfaces = qn::win32::MakeWin32InterfaceTable();
+    const auto clock = qn::win32::MakeWin32Clock();
+    qn::MTimer timers(*clock, "quillon");
+    const auto drawing = qn::win32::MakeWin32DrawingSystem();
+    const auto localTime = qn::win32::MakeWin32LocalTime();
+    // The tuner never switches the shared classes' log on.
+    qn::mLogging log(*files, *localTime);
+    qn::TunerServices services{
+        registry, *os,         *directories, *files, *versions, *settings, *instanceGuard,
+        *restart, *interfaces, *clock,       timers, *drawing,  log,       commandLine};
     qn::TunerWindows windows;
 
     // The window holds two settings records with a thousand adapter slots

@@ -35,6 +35,7 @@ void MainWindow::ConnectHandlers() {
     CPLInternet.Click.Connect([this] { CPLInternet_Click(); });
     CPLSystem.Click.Connect([this] { CPLSystem_Click(); });
     mnuDapplet.Click.Connect([this] { mnuDapplet_Click(); });
+    pDapplet.Click.Connect([this] { pDapplet_Click(); });
     mtufind.Click.Connect([this] { mtufind_Click(); });
     confighosts.Click.Connect([this] { confighosts_Click(); });
     cmd_hosts.Click.Connect([this] { cmd_hosts_Click(); });

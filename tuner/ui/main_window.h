@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/drawing_surface.h"
+#include "throughput/graph.h"
+#include "throughput/net_status.h"
 #include "tuner/core/environment.h"
 #include "tuner/core/tcpip_parameters.h"
 #include "tuner/core/tcpip_settings.h"
@@ -206,6 +209,12 @@ class MainWindow : public ui::Form {
     void mnuStartupWizard_Click();
     void resetmessages_Click();
 
+    // The small throughput graph.
+    void StartThroughputGraph();
+    void StopThroughputGraph();
+    void NetStats_Status(std::int32_t lIn, std::int32_t lOut);
+    void pDapplet_Click();
+
     // Commands still to be wired to their windows and services.
     void CPLNetwork_Click() {}
     void CPLModems_Click() {}
@@ -235,6 +244,10 @@ class MainWindow : public ui::Form {
     bool exiting_ = false;
     std::vector<int> listToAdapter_;
     std::vector<int> adapterToList_;
+    // In this order, so that the sampler goes first and the surface last.
+    std::unique_ptr<DrawingSurface> graphSurface_;
+    std::unique_ptr<cGraph> graph_;
+    std::unique_ptr<cNetStatus> netStats_;
 };
 
 }  // namespace qn

@@ -128,6 +128,7 @@ void MainWindow::Form_QueryUnload(bool& cancel, int unloadMode) {
 }
 
 void MainWindow::Form_Unload(bool&) {
+    StopThroughputGraph();
     if (RestartNeeded) RestartOrRemind();
     App().End();
 }

@@ -168,8 +168,11 @@ void MainWindow::LayOutControls() {
     // option appears below them when it is set.
     chk_splash.Move(kMargin, 0, 3600, kRow);
     Label2.Move(kMargin, 6660, 1560, 255);
-    pDapplet.Move(kMargin + 1680, 6600, kColumnWidth - 1680, 480);
-    cmd_ok.Move(kRightColumn + kColumnWidth - 2 * 1080 - kMargin, 6600, 1080, kButtonHeight);
+    const int okLeft = kRightColumn + kColumnWidth - 2 * 1080 - kMargin;
+    const int graphLeft = kMargin + 1680;
+    // Up to the buttons: wide enough for the line of current values.
+    pDapplet.Move(graphLeft, 6600, okLeft - kMargin - graphLeft, 480);
+    cmd_ok.Move(okLeft, 6600, 1080, kButtonHeight);
     cmd_cancel.Move(kRightColumn + kColumnWidth - 1080, 6600, 1080, kButtonHeight);
 
     Move(-1, -1, kRightColumn + kColumnWidth + kMargin, 7200);

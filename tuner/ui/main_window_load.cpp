@@ -45,8 +45,7 @@ void MainWindow::Form_Load() {
     ChooseRwinCalculator();
     Previous = Settings;
     UpdateMainForm();
-    // The small throughput graph arrives with the sampler; until then
-    // pDapplet stays hidden everywhere.
+    StartThroughputGraph();
     CurrentView = 1;
     OpenStartupView();
 }

@@ -3,14 +3,19 @@
 // program passes the real services and tests pass the in-memory ones.
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/directories.h"
+#include "platform/drawing_surface.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
+#include "platform/interface_table.h"
 #include "platform/os_version.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/system_restart.h"
+#include "throughput/logging.h"
+#include "throughput/timer.h"
 
 namespace qn {
 
@@ -23,6 +28,13 @@ struct TunerServices {
     SettingsStore& settings;
     const SingleInstance& instance;
     SystemRestartApi& restart;
+    // The small throughput graph: interface counters, timers, drawing and
+    // the (switched-off) log of the shared classes.
+    InterfaceTable& interfaces;
+    const Clock& clock;
+    MTimer& timers;
+    DrawingSystem& drawing;
+    mLogging& log;
     // The program's arguments, as Command$ gives them.
     std::string commandLine;
 };

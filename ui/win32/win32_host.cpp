@@ -1,5 +1,7 @@
 #include "ui/win32/win32_host.h"
 
+#include "platform/win32/escaped_error.h"
+
 namespace qn::ui::win32 {
 
 Win32Host::Win32Host(HINSTANCE instance, HICON icon)
@@ -50,6 +52,7 @@ PumpResult Win32Host::PumpEvents() {
         if (!PreTranslate(msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
+            qn::win32::RethrowEscapedError();
         }
     }
     return result;

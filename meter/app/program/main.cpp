@@ -5,6 +5,7 @@
 #include "meter/app/resource_ids.h"
 #include "meter/app/win32/main_window_win32.h"
 #include "meter/app/win32/tuner_lookup_win32.h"
+#include "platform/win32/escaped_error.h"
 #include "platform/win32/single_instance_win32.h"
 #include "version.h"
 
@@ -26,6 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
+        qn::win32::RethrowEscapedError();
     }
     return static_cast<int>(message.wParam);
 }

@@ -4,7 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/memory/manual_clock.h"
+#include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
+#include "platform/memory/memory_local_time.h"
 #include "throughput/net_status.h"
 #include "throughput/net_status_table.h"
 
@@ -34,7 +37,12 @@ class SamplerTest : public ::testing::Test {
         status.Status = [this](std::int32_t in, std::int32_t out) { reports.push_back({in, out}); };
     }
     MemoryInterfaceTable table;
-    cNetStatus status{table};
+    ManualClock clock;
+    MTimer timers{clock, "Dapplet"};
+    MemoryFileSystem files;
+    MemoryLocalTime now;
+    mLogging log{files, now};
+    cNetStatus status{table, timers, log};
     std::vector<std::pair<std::int32_t, std::int32_t>> reports;
 };
 
@@ -76,6 +84,45 @@ TEST_F(SamplerTest, AVanishedInterfaceReportsMinusItsLastReadingOnceThenNothing)
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[1], std::make_pair(-50000, -7000));
     EXPECT_EQ(reports[2], std::make_pair(0, 0));
+}
+
+TEST_F(SamplerTest, StartTicksAtOnceThenEverySecond) {
+    status.Start();
+    ASSERT_EQ(reports.size(), 1u) << "the baseline is taken at once";
+    table.rows[1] = Row("eth0", 50500, 7000);
+    clock.Advance(999);
+    EXPECT_EQ(reports.size(), 1u);
+    clock.Advance(1);
+    EXPECT_EQ(reports.back(), std::make_pair(500, 0));
+
+    status.Start();
+    EXPECT_EQ(clock.ActiveTimers(), 2u) << "the first timer keeps running";
+    reports.clear();
+    clock.Advance(1000);
+    EXPECT_EQ(reports.size(), 1u) << "but no longer reaches the sampler";
+}
+
+TEST(SamplerLifetime, LogsItsLifeAndOutlivedTimersNoLongerReachIt) {
+    MemoryInterfaceTable table;
+    ManualClock clock;
+    MTimer timers{clock, "Dapplet"};
+    MemoryFileSystem files;
+    MemoryLocalTime now;
+    mLogging log{files, now};
+    log.Enabled = true;
+    log.OpenLog("C:\\log.txt");
+    int reports = 0;
+    {
+        cNetStatus status{table, timers, log};
+        status.Status = [&reports](std::int32_t, std::int32_t) { ++reports; };
+        status.Start();
+    }
+    clock.Advance(3000);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(clock.ActiveTimers(), 1u);
+    EXPECT_EQ(files.ReadAll("C:\\log.txt"),
+              "12/7/2026 11:26:17 PM: cNetStatus_Initialize\r\n"
+              "12/7/2026 11:26:17 PM: cNetStatus_Terminate\r\n");
 }
 
 TEST(InterfaceNames, TheFirstRowOfANameCountsAndUnknownNamesReadZero) {

@@ -7,10 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/memory/manual_clock.h"
+#include "platform/memory/memory_drawing.h"
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_interface_table.h"
+#include "platform/memory/memory_local_time.h"
 #include "platform/memory/memory_system_restart.h"
 #include "platform/single_instance.h"
 #include "tests/support/tuner_machine.h"
+#include "throughput/logging.h"
+#include "throughput/timer.h"
 #include "tuner/ui/main_window.h"
 #include "ui/application.h"
 #include "ui/headless/headless_host.h"
@@ -47,8 +53,19 @@ class HeadlessTuner {
                            bool anotherInstance = false)
         : machine(machineName),
           instance(MakeFixedSingleInstance(anotherInstance)),
-          services{machine.registry,      machine.os,       machine.directories, files,
-                   machine.versions,      machine.settings, *instance,           restart,
+          services{machine.registry,
+                   machine.os,
+                   machine.directories,
+                   files,
+                   machine.versions,
+                   machine.settings,
+                   *instance,
+                   restart,
+                   interfaces,
+                   clock,
+                   timers,
+                   drawing,
+                   log,
                    std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
         for (const char* folder :
@@ -65,6 +82,13 @@ class HeadlessTuner {
     MemoryFileSystem files;
     std::unique_ptr<SingleInstance> instance;
     MemorySystemRestart restart;
+    // The small graph's sampler and drawing.
+    MemoryInterfaceTable interfaces;
+    ManualClock clock;
+    MTimer timers{clock, "quillon"};
+    MemoryDrawingSystem drawing;
+    MemoryLocalTime localTime;
+    mLogging log{files, localTime};
     RecordingWindows windows;
     ui::headless::HeadlessHost host;
     ui::Application app{host, "Quillon"};

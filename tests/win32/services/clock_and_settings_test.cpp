@@ -1,6 +1,10 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/escaped_error.h"
 #include "platform/win32/win32_services.h"
 
 namespace qn::win32 {
@@ -40,6 +44,27 @@ TEST(ClockWin32, StoppedTimerStaysSilent) {
         Sleep(5);
     }
     EXPECT_EQ(fired, 0);
+}
+
+TEST(ClockWin32, AnErrorInATimerCallbackWaitsForTheMessageLoop) {
+    const auto clock = MakeWin32Clock();
+    const TimerId id = clock->StartTimer(10, [](TimerId) { throw std::runtime_error("tick"); });
+    ASSERT_NE(id, 0u);
+    bool raised = false;
+    const std::uint32_t start = clock->TickCount();
+    while (!raised && std::uint32_t(clock->TickCount() - start) < 2000) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        try {
+            RethrowEscapedError();
+        } catch (const std::runtime_error& error) {
+            raised = std::string(error.what()) == "tick";
+        }
+        Sleep(5);
+    }
+    clock->StopTimer(id);
+    EXPECT_TRUE(raised) << "the callback's error was not handed back";
+    EXPECT_NO_THROW(RethrowEscapedError()) << "handed back only once";
 }
 
 class SettingsStoreWin32 : public ::testing::Test {
