@@ -1,6 +1,7 @@
 # make test: installs what is missing, builds every tree, runs all test tiers.
 # make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
-.PHONY: all test run deps format clean
+# make bench: builds the benchmark programs and prints their figures.
+.PHONY: all test run bench deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -14,6 +15,9 @@ test: deps
 
 run: deps
 	@scripts/run-demo.sh
+
+bench: deps
+	@scripts/run-benchmarks.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

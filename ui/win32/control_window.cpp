@@ -53,7 +53,8 @@ WindowKind KindOf(const Control& control) {
         case ControlKind::Frame:
             return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::PictureBox:
-            return {"STATIC", SS_NOTIFY, 0};
+            // Sunken, as picture boxes are by default.
+            return {"STATIC", SS_NOTIFY, WS_EX_CLIENTEDGE};
         case ControlKind::VScrollBar:
             return {"SCROLLBAR", SBS_VERT, 0};
         case ControlKind::HScrollBar:

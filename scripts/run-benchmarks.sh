@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the benchmark programs and prints their figures: natively (the
+# pixel surface of the tests) and under Wine (the GDI surface the programs use).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+source scripts/wine-env.sh
+jobs=$(nproc)
+
+cmake --preset native >/dev/null
+cmake --build build/native -j "$jobs" --target graph_benchmark
+wine_tree=build/win32
+qn_host_runs_32bit || wine_tree=build/win64
+cmake --preset "$(basename "$wine_tree")" >/dev/null
+cmake --build "$wine_tree" -j "$jobs" --target graph_benchmark
+
+echo "== native (pixel surface)"
+build/native/bin/graph_benchmark
+echo "== Wine ($wine_tree, GDI surface)"
+qn_wine_env "$wine_tree"
+qn_wine_prefix
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb
+  trap 'stop_xvfb; qn_wineserver_stop' EXIT
+fi
+qn_wineserver_start
+"$QN_WINE" "$wine_tree/bin/graph_benchmark.exe"
