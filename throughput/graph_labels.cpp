@@ -7,11 +7,11 @@ namespace {
 
 constexpr double kBytesPerKilobyte = 1024.0;
 
+}  // namespace
+
 std::string Kilobytes(double bytesPerSecond) {
     return RoundedNumberToText(bytesPerSecond / kBytesPerKilobyte, 1) + "kb/s";
 }
-
-}  // namespace
 
 std::string GridLabel(double bytesPerSecond, LabelDigits digits) {
     if (bytesPerSecond >= kBytesPerKilobyte) return Kilobytes(bytesPerSecond);

@@ -10,6 +10,10 @@ namespace qn {
 // one decimal.
 enum class LabelDigits { AsIs, Whole, OneDecimal };
 
+// "1.5kb/s": bytes per second in kilobytes (1024 bytes), rounded half-to-even
+// to one decimal.
+std::string Kilobytes(double bytesPerSecond);
+
 // "512b/s", "2.5kb/s"; rounding is half-to-even.
 std::string GridLabel(double bytesPerSecond, LabelDigits digits);
 
