@@ -124,6 +124,66 @@ def draw_tray(received, sent):
     return c
 
 
+def draw_menu_show():
+    """A small window with a graph in it: the meter window."""
+    c = Canvas(16)
+    c.rect(1, 2, 14, 13, WHITE)
+    c.frame(1, 2, 14, 13, NAVY)
+    c.rect(1, 2, 14, 4, NAVY)
+    for x, h in zip(range(3, 13), [2, 4, 3, 6, 5, 7, 4, 6, 7, 5]):
+        c.rect(x, 12 - h, x, 12, BLUE if x % 2 else RED)
+    return c
+
+
+def draw_menu_data():
+    """A sheet of figures: the statistics."""
+    c = Canvas(16)
+    c.rect(3, 1, 12, 14, WHITE)
+    c.frame(3, 1, 12, 14, GREY)
+    for y in (4, 7, 10):
+        c.rect(5, y, 10, y, BLACK)
+        c.rect(5, y + 1, 8, y + 1, GREY)
+    return c
+
+
+def draw_menu_tuner():
+    """A tuning dial: the tuner."""
+    c = Canvas(16)
+    c.disc(8, 8, 6.5, SILVER)
+    c.ring(8, 8, 6.5, 1.2, NAVY)
+    c.line(8, 8, 11, 4, RED)
+    c.put(8, 8, BLACK)
+    return c
+
+
+def draw_menu_settings():
+    """A slider panel: the settings."""
+    c = Canvas(16)
+    for x, knob in ((4, 5), (8, 10), (12, 7)):
+        c.rect(x, 2, x, 13, GREY)
+        c.rect(x - 1, knob, x + 1, knob + 1, BLUE)
+    return c
+
+
+def draw_menu_theme():
+    """Three colour swatches: the graph's looks."""
+    c = Canvas(16)
+    for i, colour in enumerate((RED, LIME, BLUE)):
+        c.rect(2 + i * 4, 3 + i * 2, 7 + i * 4, 8 + i * 2, colour)
+        c.frame(2 + i * 4, 3 + i * 2, 7 + i * 4, 8 + i * 2, BLACK)
+    return c
+
+
+def draw_menu_exit():
+    """A cross: exit."""
+    c = Canvas(16)
+    for i in range(10):
+        for w in (0, 1):
+            c.put(3 + i + w, 3 + i, RED)
+            c.put(12 - i - w, 3 + i, RED)
+    return c
+
+
 def icon_image(canvas):
     size = canvas.size
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
@@ -163,6 +223,12 @@ def main():
         "tray_in.ico": [draw_tray(True, False)],
         "tray_out.ico": [draw_tray(False, True)],
         "tray_in_out.ico": [draw_tray(True, True)],
+        "menu_show.ico": [draw_menu_show()],
+        "menu_data.ico": [draw_menu_data()],
+        "menu_tuner.ico": [draw_menu_tuner()],
+        "menu_settings.ico": [draw_menu_settings()],
+        "menu_theme.ico": [draw_menu_theme()],
+        "menu_exit.ico": [draw_menu_exit()],
     }
     for name, canvases in files.items():
         with open(os.path.join(folder, name), "wb") as f:

@@ -6,16 +6,19 @@
 #include "platform/common_dialogs.h"
 #include "platform/directories.h"
 #include "platform/drawing_surface.h"
+#include "platform/environment_strings.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
 #include "platform/local_time.h"
 #include "platform/name_resolver.h"
+#include "platform/notify_icon.h"
 #include "platform/os_version.h"
 #include "platform/process.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/system_restart.h"
+#include "platform/window_frame.h"
 #include "platform/window_hooks.h"
 
 namespace qn::win32 {
@@ -36,7 +39,10 @@ std::unique_ptr<LocalTime> MakeWin32LocalTime();
 std::unique_ptr<CommonDialogs> MakeWin32CommonDialogs();
 std::unique_ptr<SystemRestartApi> MakeWin32SystemRestart();
 std::unique_ptr<DrawingSystem> MakeWin32DrawingSystem();
+std::unique_ptr<EnvironmentStrings> MakeWin32EnvironmentStrings();
 // Hooked windows' messages reach the dispatcher set last in the process.
 std::unique_ptr<WindowHooks> MakeWin32WindowHooks();
+std::unique_ptr<NotifyIconShell> MakeWin32NotifyIconShell();
+std::unique_ptr<WindowFrame> MakeWin32WindowFrame();
 
 }  // namespace qn::win32

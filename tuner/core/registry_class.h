@@ -6,24 +6,15 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "platform/registry_variant.h"
 #include "tuner/core/registry_context.h"
 
 namespace qn {
 
-// What a query returns, in the shapes the class hands out: Empty, a string
-// (REG_SZ, REG_EXPAND_SZ, kept with its terminating NUL when the data has one),
-// a byte array (REG_BINARY), a 32-bit integer (REG_DWORD), a 16-bit integer
-// (QueryKey2's 1 for "missing"), or a string array (REG_MULTI_SZ).
-using RegVariant = std::variant<std::monostate, std::string, std::vector<std::uint8_t>,
-                                std::int32_t, std::int16_t, std::vector<std::string>>;
-
-inline bool IsEmpty(const RegVariant& value) {
-    return std::holds_alternative<std::monostate>(value);
-}
-
+// Queries return a RegVariant: a string keeps its terminating NUL when the data
+// has one; the 16-bit integer is QueryKey2's 1 for "missing".
 class CRegistry {
   public:
     explicit CRegistry(RegistryContext context);

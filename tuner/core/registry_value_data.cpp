@@ -8,17 +8,6 @@
 namespace qn {
 namespace {
 
-// CStr of a Variant; an array has no text.
-std::optional<std::string> ToText(const RegVariant& value) {
-    if (std::holds_alternative<std::monostate>(value)) return std::string();
-    if (auto text = std::get_if<std::string>(&value)) return *text;
-    if (auto number = std::get_if<std::int32_t>(&value)) return std::to_string(*number);
-    if (auto number = std::get_if<std::int16_t>(&value)) return std::to_string(*number);
-    if (auto bytes = std::get_if<std::vector<std::uint8_t>>(&value))
-        return std::string(bytes->begin(), bytes->end());
-    return std::nullopt;
-}
-
 // A number written as text, or nothing when the text is not one.
 std::optional<double> TextAsNumber(const std::string& text) {
     if (!IsNumberText(text)) return std::nullopt;
@@ -88,7 +77,7 @@ std::optional<std::string> RegistryValueData(const RegVariant& value, std::uint3
     switch (type) {
         case kRegSz:
         case kRegExpandSz:
-            return ToText(value);
+            return VariantToText(value);
         case kRegBinary:
             return BinaryData(value);
         case kRegDword:

@@ -2,26 +2,60 @@
 #include <windows.h>
 
 #include "meter/app/meter_identity.h"
-#include "meter/app/resource_ids.h"
 #include "meter/app/win32/main_window_win32.h"
-#include "meter/app/win32/tuner_lookup_win32.h"
+#include "meter/app/win32/meter_window_win32.h"
 #include "platform/win32/escaped_error.h"
 #include "platform/win32/single_instance_win32.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_services.h"
+#include "throughput/subclass.h"
+#include "throughput/timer.h"
 #include "version.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace qn::meter;
+    qn::win32::Win32Registry registry;
+    const auto environment = qn::win32::MakeWin32EnvironmentStrings();
+    const auto files = qn::win32::MakeWin32FileSystem();
+    const auto directories = qn::win32::MakeWin32Directories();
     const auto singleInstance = qn::MakeWin32SingleInstance(kMeterTitle);
-    if (singleInstance->AnotherInstanceRunning()) return 0;
+    const auto interfaces = qn::win32::MakeWin32InterfaceTable();
+    const auto clock = qn::win32::MakeWin32Clock();
+    qn::MTimer timers(*clock, kMeterTitle);
+    const auto drawing = qn::win32::MakeWin32DrawingSystem();
+    const auto localTime = qn::win32::MakeWin32LocalTime();
+    const auto processes = qn::win32::MakeWin32Processes();
+    const auto notifyIcons = qn::win32::MakeWin32NotifyIconShell();
+    const auto windowHooks = qn::win32::MakeWin32WindowHooks();
+    qn::MSubclass hooks(*windowHooks, kMeterTitle);
+    MeterServices services{RegistryServices{registry, *environment, kMeterTitle},
+                           *files,
+                           *directories,
+                           *singleInstance,
+                           *interfaces,
+                           *clock,
+                           timers,
+                           *drawing,
+                           *localTime,
+                           *processes,
+                           *notifyIcons,
+                           qn::GSubclass(hooks)};
+
+    const auto windowFrame = qn::win32::MakeWin32WindowFrame();
+    const auto os = qn::win32::MakeWin32OsVersion();
+    MeterWindowServices meterWindowServices{*windowFrame, hooks, *drawing, *os};
 
     win32::MainWindowOptions options;
     options.instance = instance;
-    options.title = kMeterTitle;
-    options.tooltip = StartupTooltip(kMeterTitle, QN_VERSION_MAJOR, QN_VERSION_MINOR);
-    options.trayIcon = LoadIconA(instance, MAKEINTRESOURCEA(QN_IDI_TRAY_NONE));
-    options.tunerInstalled = win32::TunerInstalledIn(win32::ProgramFolder());
+    options.services = &services;
+    options.revision = QN_VERSION_REVISION;
+    options.openMeter = [&](MeterHost& host, std::function<void()> closed) {
+        return std::shared_ptr<void>(
+            win32::MeterWindow::Open(instance, host, meterWindowServices, std::move(closed)));
+    };
     const auto mainWindow = win32::MainWindow::Create(options);
     if (!mainWindow) return 1;
+    if (!mainWindow->Load()) return 0;
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

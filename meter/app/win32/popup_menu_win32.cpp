@@ -18,14 +18,4 @@ HMENU CreatePopupMenuFrom(const std::vector<MenuEntry>& entries) {
     return menu;
 }
 
-void TrackTrayMenu(HWND owner, HMENU menu) {
-    // Without the foreground the menu would not close when the user clicks
-    // elsewhere; the posted message lets a second click open it again.
-    SetForegroundWindow(owner);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
-    PostMessageA(owner, WM_NULL, 0, 0);
-}
-
 }  // namespace qn::meter::win32

@@ -11,8 +11,4 @@ namespace qn::meter::win32 {
 // A popup menu (with submenus) that the caller destroys with DestroyMenu.
 HMENU CreatePopupMenuFrom(const std::vector<MenuEntry>& entries);
 
-// Pops the menu up at the cursor for a tray icon owned by owner; the chosen
-// command arrives as WM_COMMAND.
-void TrackTrayMenu(HWND owner, HMENU menu);
-
 }  // namespace qn::meter::win32

@@ -132,6 +132,11 @@ void ChooseLastPopupMenuItem(HWND menuWindow) {
     PostKey(menuWindow, VK_RETURN);
 }
 
+void ChoosePopupMenuItem(HWND menuWindow, int position) {
+    for (int i = 0; i <= position; ++i) PostKey(menuWindow, VK_DOWN);
+    PostKey(menuWindow, VK_RETURN);
+}
+
 void CancelPopupMenu(HWND menuWindow) {
     PostKey(menuWindow, VK_ESCAPE);
 }

@@ -38,6 +38,9 @@ HWND WaitForPopupMenu(DWORD pid, DWORD timeoutMs);
 // selection wraps to the last item, then Enter). Menus of another process
 // cannot be read in Wine, so items are reached by position.
 void ChooseLastPopupMenuItem(HWND menuWindow);
+// Chooses the item at position among the items the keyboard reaches
+// (separators do not count; 0 is the first item).
+void ChoosePopupMenuItem(HWND menuWindow, int position);
 // Closes an open popup menu without choosing.
 void CancelPopupMenu(HWND menuWindow);
 

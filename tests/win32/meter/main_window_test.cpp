@@ -1,25 +1,73 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "meter/app/win32/main_window_win32.h"
+#include "platform/single_instance.h"
+#include "platform/win32/notify_icon_win32.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_services.h"
+#include "tests/win32/meter/shell_tray_helpers.h"
+#include "throughput/timer.h"
 
 namespace qn::meter::win32 {
 namespace {
 
-MainWindowOptions TestOptions() {
-    MainWindowOptions options;
-    options.instance = GetModuleHandleA(nullptr);
-    options.title = "DappletTest";
-    options.tooltip = "DappletTest v1.0";
-    options.trayIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    return options;
-}
+class MeterMainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { registry.DeleteTree(kHkeyCurrentUser, "Software\\Dapplet"); }
+    // The program's first start wrote its settings and the Run value.
+    void TearDown() override {
+        registry.DeleteTree(kHkeyCurrentUser, "Software\\Dapplet");
+        RegKey run = 0;
+        if (registry.OpenKey(kHkeyCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                             kKeyAllAccess, &run) == kRegSuccess) {
+            registry.DeleteValue(run, "Dapplet");
+            registry.CloseKey(run);
+        }
+    }
 
-// Whether the shell still knows the icon: a modify succeeds only then.
-bool ShellHasIcon(const NOTIFYICONDATAA& record) {
-    NOTIFYICONDATAA probe = record;
-    probe.uFlags = NIF_TIP;
-    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-}
+    // The hidden window, loaded, with the meter window not opened at start.
+    std::unique_ptr<MainWindow> Create() {
+        HKEY key = nullptr;
+        RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Dapplet\\Graph", &key);
+        RegSetValueExA(key, "ShowOnStartup", 0, REG_SZ, reinterpret_cast<const BYTE*>("False"), 6);
+        RegCloseKey(key);
+        MainWindowOptions options;
+        options.instance = GetModuleHandleA(nullptr);
+        options.services = &services;
+        auto window = MainWindow::Create(options);
+        if (window && !window->Load()) return nullptr;
+        return window;
+    }
+
+    qn::win32::Win32Registry registry;
+    std::unique_ptr<EnvironmentStrings> environment = qn::win32::MakeWin32EnvironmentStrings();
+    std::unique_ptr<FileSystem> files = qn::win32::MakeWin32FileSystem();
+    std::unique_ptr<Directories> directories = qn::win32::MakeWin32Directories();
+    std::unique_ptr<SingleInstance> instance = MakeFixedSingleInstance(false);
+    std::unique_ptr<InterfaceTable> interfaces = qn::win32::MakeWin32InterfaceTable();
+    std::unique_ptr<Clock> clock = qn::win32::MakeWin32Clock();
+    MTimer timers{*clock, "Dapplet"};
+    std::unique_ptr<DrawingSystem> drawing = qn::win32::MakeWin32DrawingSystem();
+    std::unique_ptr<LocalTime> localTime = qn::win32::MakeWin32LocalTime();
+    std::unique_ptr<Processes> processes = qn::win32::MakeWin32Processes();
+    std::unique_ptr<NotifyIconShell> notifyIcons = qn::win32::MakeWin32NotifyIconShell();
+    std::unique_ptr<WindowHooks> windowHooks = qn::win32::MakeWin32WindowHooks();
+    MSubclass hooks{*windowHooks, "Dapplet"};
+    MeterServices services{RegistryServices{registry, *environment, "Dapplet"},
+                           *files,
+                           *directories,
+                           *instance,
+                           *interfaces,
+                           *clock,
+                           timers,
+                           *drawing,
+                           *localTime,
+                           *processes,
+                           *notifyIcons,
+                           GSubclass(hooks)};
+};
 
 // Pumps until WM_QUIT arrives or the time is up; true when it arrived.
 bool PumpUntilQuit(DWORD timeoutMs) {
@@ -35,8 +83,8 @@ bool PumpUntilQuit(DWORD timeoutMs) {
     return false;
 }
 
-TEST(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindow(window->Handle()));
     EXPECT_FALSE(IsWindowVisible(window->Handle()));
@@ -44,22 +92,22 @@ TEST(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
     EXPECT_EQ(GetParent(window->Handle()), nullptr);
 }
 
-TEST(MeterMainWindow, AddsTrayIconWithTooltipAndRegisteredCallback) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, AddsTrayIconWithTooltipAndRegisteredCallback) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
+    const NOTIFYICONDATAA record = qn::win32::ToShellRecord(window->Tray().Record());
     EXPECT_TRUE(window->Tray().Visible());
-    EXPECT_STREQ(window->Tray().Record().szTip, "DappletTest v1.0");
-    EXPECT_EQ(window->TrayCallbackMessage(), RegisterWindowMessageA("DappletTest_TrayMsg"));
-    EXPECT_EQ(window->Tray().Record().uCallbackMessage, window->TrayCallbackMessage());
-    EXPECT_EQ(window->Tray().Record().hWnd, window->Handle());
+    EXPECT_EQ(std::string(record.szTip).rfind("Dapplet In: ", 0), 0u) << record.szTip;
+    EXPECT_EQ(record.uCallbackMessage, RegisterWindowMessageA("Dapplet_TrayMsg"));
+    EXPECT_EQ(record.hWnd, window->Handle());
     EXPECT_TRUE(ShellHasIcon(window->Tray().Record()));
 }
 
-TEST(MeterMainWindow, ExitRemovesIconDestroysWindowAndQuits) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, ExitRemovesIconDestroysWindowAndQuits) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
     HWND hwnd = window->Handle();
-    const NOTIFYICONDATAA record = window->Tray().Record();
+    const NotifyIconRecord record = window->Tray().Record();
     ASSERT_TRUE(ShellHasIcon(record));
 
     PostMessageA(hwnd, WM_COMMAND, kExitCommand, 0);
@@ -69,11 +117,11 @@ TEST(MeterMainWindow, ExitRemovesIconDestroysWindowAndQuits) {
     EXPECT_FALSE(ShellHasIcon(record));
 }
 
-TEST(MeterMainWindow, OtherCommandsKeepTheProgramRunning) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, OtherCommandsKeepTheProgramRunning) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
-    const unsigned commands[] = {kShowCommand, kStatisticsCommand, kSettingsCommand,
-                                 kThemeCustomCommand, kFirstThemeCommand};
+    const unsigned commands[] = {kStatisticsCommand, kSettingsCommand, kThemeCustomCommand,
+                                 kFirstThemeCommand};
     for (unsigned command : commands) {
         SendMessageA(window->Handle(), WM_COMMAND, command, 0);
     }
@@ -81,23 +129,23 @@ TEST(MeterMainWindow, OtherCommandsKeepTheProgramRunning) {
     EXPECT_TRUE(IsWindow(window->Handle()));
 }
 
-TEST(MeterMainWindow, TaskbarCreatedAddsTheIconAgain) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, TaskbarCreatedAddsTheIconAgain) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
-    const NOTIFYICONDATAA record = window->Tray().Record();
+    const NotifyIconRecord record = window->Tray().Record();
     // What a restarting shell looks like to the program: the icon is gone,
     // then the broadcast arrives.
-    NOTIFYICONDATAA removal = record;
+    NOTIFYICONDATAA removal = qn::win32::ToShellRecord(record);
     Shell_NotifyIconA(NIM_DELETE, &removal);
     ASSERT_FALSE(ShellHasIcon(record));
     SendMessageA(window->Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(ShellHasIcon(record));
 }
 
-TEST(MeterMainWindow, DestroyingTheObjectRemovesTheIcon) {
-    auto window = MainWindow::Create(TestOptions());
+TEST_F(MeterMainWindow, DestroyingTheObjectRemovesTheIcon) {
+    auto window = Create();
     ASSERT_NE(window, nullptr);
-    const NOTIFYICONDATAA record = window->Tray().Record();
+    const NotifyIconRecord record = window->Tray().Record();
     HWND hwnd = window->Handle();
     window.reset();
     EXPECT_FALSE(IsWindow(hwnd));

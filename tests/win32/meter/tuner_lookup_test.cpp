@@ -1,9 +1,11 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
-#include "meter/app/win32/tuner_lookup_win32.h"
+#include "meter/app/tuner_presence.h"
+#include "platform/win32/win32_services.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -29,31 +31,25 @@ class TunerLookup : public ::testing::Test {
         CloseHandle(file);
     }
 
+    bool Installed() const { return TunerInstalledIn(*files_, folder_); }
+
+    std::unique_ptr<FileSystem> files_ = qn::win32::MakeWin32FileSystem();
     std::string folder_;
     std::string created_;
 };
 
 TEST_F(TunerLookup, FindsTheTunerSpeltExactly) {
     CreateFileNamed("quillon.exe");
-    EXPECT_TRUE(TunerInstalledIn(folder_));
+    EXPECT_TRUE(Installed());
 }
 
 TEST_F(TunerLookup, OtherSpellingDoesNotCount) {
     CreateFileNamed("Quillon.EXE");
-    EXPECT_FALSE(TunerInstalledIn(folder_));
+    EXPECT_FALSE(Installed());
 }
 
 TEST_F(TunerLookup, EmptyFolderHasNoTuner) {
-    EXPECT_FALSE(TunerInstalledIn(folder_));
-}
-
-TEST(ProgramFolder, EndsInBackslashAndHoldsThisProgram) {
-    const std::string folder = ProgramFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '\\');
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    EXPECT_EQ(std::string(path).rfind(folder, 0), 0u);
+    EXPECT_FALSE(Installed());
 }
 
 }  // namespace

@@ -1,0 +1,255 @@
+#include "meter/app/frm_main.h"
+
+#include "meter/app/meter_identity.h"
+#include "meter/app/tray_callback.h"
+#include "meter/app/tray_status.h"
+#include "meter/app/tuner_presence.h"
+#include "meter/config/registry_class.h"
+#include "support/number_parse.h"
+#include "throughput/net_status_table.h"
+#include "version.h"
+
+namespace qn::meter {
+
+namespace {
+
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string WelcomeText(const std::string& title) {
+    return title +
+           " can be found here on the system tray.  You can access it any time by left clicking "
+           "this icon.  Advanced features and other options can be found by right clicking this "
+           "icon.";
+}
+
+}  // namespace
+
+FrmMain::FrmMain(MeterServices& services, MeterWindows& windows, WindowHandle window,
+                 TrayPictures pictures, int revision)
+    : SysTray1(services.shell, services.hooks, window, pictures.pNone),
+      services_(services),
+      windows_(windows),
+      window_(window),
+      pictures_(pictures),
+      revision_(revision),
+      settings_(services.registry, kMeterTitle),
+      log_(services.files, services.localTime),
+      themes_(BuiltInThemeNames()) {}
+
+FrmMain::~FrmMain() = default;
+
+std::string FrmMain::Folder() const {
+    return services_.directories.ProgramDirectory() + "\\";
+}
+
+std::string FrmMain::ExeName() const {
+    std::string name = services_.directories.ProgramFileName();
+    name = name.substr(name.find_last_of('\\') + 1);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool FrmMain::Form_Load() {
+    // The tray control comes up with its window, before the load handler.
+    SysTrayContainer container;
+    container.window = window_;
+    container.icon = pictures_.windowIcon;
+    container.title = kMeterTitle;
+    SysTray1.Start(container, SysTrayProperties{});
+    ConnectTrayEvents();
+
+    StartLog();
+    if (services_.instance.AnotherInstanceRunning()) {
+        log_.WriteLog("Previous Instance");
+        // Ends at once: nothing of the unload runs.
+        unloaded_ = true;
+        SysTray1.End();
+        return false;
+    }
+    settings_.Save("General", "Path", Folder());
+    tunerInstalled_ = TunerInstalledIn(services_.files, Folder());
+    NoteFirstRun();
+    SysTray1.SetTooltip(StartupTooltip(kMeterTitle, QN_VERSION_MAJOR, QN_VERSION_MINOR));
+    windows_.SetTaskVisible(false);
+    LogInterfaces();
+
+    netGraph_ = std::make_unique<cGraph>(services_.drawing, log_, services_.clock, Folder());
+    ApplyGraphSettings(settings_, *netGraph_);
+
+    netStat_ = std::make_unique<cNetStatus>(services_.interfaces, services_.timers, log_);
+    netStat_->SetInterface(settings_.Get("Settings", "Interface", ""));
+    netStat_->Status = [this](std::int32_t lIn, std::int32_t lOut) { NetStat_Status(lIn, lOut); };
+    netStat_->Start();
+
+    log_.WriteLog("Adding SysTray");
+    SysTray1.SetVisible(true);
+    if (ParseFlag(settings_.Get("Graph", "ShowOnStartup", "True")).value_or(true)) {
+        mnuShow_Click();
+    }
+    return true;
+}
+
+void FrmMain::StartLog() {
+    log_.Enabled = ParseFlag(settings_.Get("Settings", "Logging", "False")).value_or(false);
+    log_.OpenLog(Folder() + ExeName() + "Log.txt");
+    log_.WriteLog(std::string(50, '='));
+    log_.WriteLog(std::string(kMeterTitle) + " build: " + std::to_string(revision_) +
+                  " Loading...");
+    log_.WriteLog("frmMain_Load");
+}
+
+void FrmMain::NoteFirstRun() {
+    if (LeadingNumber(settings_.Get("Settings", "FirstRun", "1")) != 1.0) return;
+    log_.WriteLog("First Run");
+    settings_.Save("Settings", "FirstRun", "0");
+    cRegistry run(services_.registry);
+    run.SetClassKey(kHkeyCurrentUser);
+    run.SetSectionKey(kRunKey);
+    run.SetValueKey(kMeterTitle);
+    run.SetValueType(kRegSz);
+    run.SetValue(Folder() + ExeName() + ".exe");
+    SysTray1.ShowBaloonNotification(WelcomeText(kMeterTitle),
+                                    "Welcome to " + std::string(kMeterTitle) + "!", kNiifInfo);
+}
+
+void FrmMain::LogInterfaces() {
+    if (!log_.Enabled) return;
+    const std::uint32_t count = mNetStatus::GetNumInterfaces(services_.interfaces);
+    log_.WriteLog("NumInterfaces: " + std::to_string(count));
+    if (count < 1) return;
+    const std::vector<std::string> names = mNetStatus::EnumInterfaces(services_.interfaces);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        log_.WriteLog("Interface " + std::to_string(i + 1) + ": " + names[i]);
+    }
+}
+
+void FrmMain::ConnectTrayEvents() {
+    SysTray1.LeftClick = [this] { mnuShow_Click(); };
+    SysTray1.DoubleLeftClick = [this] { mnuShow_Click(); };
+    SysTray1.RightClick = [this] { ShowMainMenu(); };
+    SysTray1.MouseDown = [this](int button) {
+        if (button == kMiddle) mnuStatistics_Click();
+        if (button == kExtra) mnuSettings_Click();
+    };
+}
+
+void FrmMain::NetStat_Status(std::int32_t lIn, std::int32_t lOut) {
+    switch (TrayPictureFor(lIn, lOut)) {
+        case TrayPicture::InOut:
+            SysTray1.SetIcon(pictures_.pInOut);
+            break;
+        case TrayPicture::Out:
+            SysTray1.SetIcon(pictures_.pOut);
+            break;
+        case TrayPicture::In:
+            SysTray1.SetIcon(pictures_.pIn);
+            break;
+        case TrayPicture::None:
+            SysTray1.SetIcon(pictures_.pNone);
+            break;
+    }
+    SysTray1.SetTooltip(TrayTooltip(kMeterTitle, lIn, lOut));
+    if (!netGraph_) return;
+    netGraph_->AddData(lIn, lOut);
+    const bool drawData = true;
+    const bool refreshBackground = false;
+    netGraph_->DrawGraph(drawData, refreshBackground);
+}
+
+std::vector<MenuEntry> FrmMain::mnuMain() const {
+    std::vector<MenuEntry> menu = BuildMainMenu(tunerInstalled_, themes_);
+    for (MenuEntry& entry : menu) {
+        // Follows the window itself, which its own close button may close too.
+        if (entry.name == "mnuShow") entry.caption = MeterVisible ? "Hide" : "Show";
+    }
+    return menu;
+}
+
+void FrmMain::OnMenuCommand(unsigned command) {
+    switch (command) {
+        case kShowCommand:
+            mnuShow_Click();
+            return;
+        case kStatisticsCommand:
+            mnuStatistics_Click();
+            return;
+        case kQuillonCommand:
+            mnuQuillon_Click();
+            return;
+        case kSettingsCommand:
+            mnuSettings_Click();
+            return;
+        case kThemeCustomCommand:
+            mnuThemeCustom_Click();
+            return;
+        case kExitCommand:
+            mnuExit_Click();
+            return;
+        default:
+            if (const auto theme = ThemeIndexOf(command, themes_.size())) {
+                mnuTheme_Click(static_cast<int>(*theme));
+            }
+    }
+}
+
+void FrmMain::mnuShow_Click() {
+    if (!MeterVisible) {
+        windows_.LoadMeter();
+    } else {
+        windows_.UnloadMeter();
+    }
+}
+
+void FrmMain::mnuTheme_Click(int Index) {
+    if (!netGraph_ || Index < 0 || Index >= static_cast<int>(themes_.size())) return;
+    // The built-in themes are the graph's own styles, in menu order.
+    netGraph_->SetStyle(Index);
+    const bool drawData = true;
+    const bool refreshBackground = true;
+    netGraph_->DrawGraph(drawData, refreshBackground);
+}
+
+void FrmMain::mnuQuillon_Click() {
+    const auto started = services_.processes.Start(Folder() + kTunerFileName, WindowState::Normal);
+    if (!started) {
+        windows_.MsgBox("Quillon Not Found!!!");
+        return;
+    }
+    services_.processes.Close(*started);
+}
+
+void FrmMain::mnuExit_Click() {
+    Form_Unload();
+    windows_.EndProgram();
+}
+
+void FrmMain::mnuMain_Click() {
+    log_.WriteLog("Generating mnuMain");
+    PopulateThemeList();
+}
+
+void FrmMain::PopulateThemeList() {
+    themes_ = BuiltInThemeNames();
+}
+
+void FrmMain::ShowMainMenu() {
+    mnuMain_Click();
+    windows_.PopupMainMenu(SysTray1, mnuMain());
+}
+
+void FrmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    log_.WriteLog("frmMain_Unload");
+    if (netGraph_ && netStat_) SaveGraphSettings(settings_, *netGraph_, *netStat_);
+    log_.WriteLog("Unloading All");
+    windows_.UnloadAll();
+    log_.WriteLog("Cleaning up...");
+    windows_.DeleteMenuPictures();
+    netStat_.reset();
+    netGraph_.reset();
+    SysTray1.End();
+    log_.WriteLog("End");
+}
+
+}  // namespace qn::meter
