@@ -47,8 +47,20 @@ class MeterStart : public MeterEndToEnd {
     }
 };
 
-TEST_F(MeterStart, TheFirstStartRegistersTheProgramAndTheSecondDoesNot) {
-    RunOnce();
+constexpr const char* kWelcome =
+    "Dapplet can be found here on the system tray.  You can access it any time by left clicking "
+    "this icon.  Advanced features and other options can be found by right clicking this icon.";
+
+TEST_F(MeterStart, TheFirstStartWelcomesAndRegistersTheProgramAndTheSecondDoesNot) {
+    {
+        Process meter;
+        TrayIcon icon;
+        ASSERT_TRUE(StartMeter(meter, icon));
+        std::string balloon;
+        PollUntil([&] { return !(balloon = ShellTooltipText(kWelcome)).empty(); }, 5000);
+        EXPECT_EQ(balloon, kWelcome) << "no welcome balloon";
+        ASSERT_TRUE(ExitByMenu(meter, icon));
+    }
     EXPECT_EQ(MeterSetting("Settings", "FirstRun"), "0");
     std::string run;
     ASSERT_TRUE(ReadRegistryString(HKEY_CURRENT_USER, kRunKey, "Dapplet", run));
@@ -56,7 +68,13 @@ TEST_F(MeterStart, TheFirstStartRegistersTheProgramAndTheSecondDoesNot) {
     EXPECT_EQ(MeterSetting("General", "Path"), BesideProgram(""));
 
     DeleteRegistryValue(HKEY_CURRENT_USER, kRunKey, "Dapplet");
-    RunOnce();
+    PollUntil([] { return ShellTooltipText(kWelcome).empty(); }, 15000);
+    Process meter;
+    TrayIcon icon;
+    ASSERT_TRUE(StartMeter(meter, icon));
+    Sleep(1500);
+    EXPECT_EQ(ShellTooltipText(kWelcome), "") << "the second start welcomed again";
+    ASSERT_TRUE(ExitByMenu(meter, icon));
     EXPECT_FALSE(ReadRegistryString(HKEY_CURRENT_USER, kRunKey, "Dapplet", run))
         << "the second start wrote the Run value again";
 }

@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/tray.h"
 
 #include <algorithm>
+#include <string>
 
 #include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/screenshot.h"
@@ -135,6 +136,14 @@ void ChooseLastPopupMenuItem(HWND menuWindow) {
 void ChoosePopupMenuItem(HWND menuWindow, int position) {
     for (int i = 0; i <= position; ++i) PostKey(menuWindow, VK_DOWN);
     PostKey(menuWindow, VK_RETURN);
+}
+
+std::string ShellTooltipText(const std::string& prefix) {
+    for (HWND tip : TopLevelWindows(WindowQuery{Caption::Prefix(prefix), 0, kTooltipClass, true})) {
+        const std::string text = WindowText(tip);
+        if (!text.empty()) return text;
+    }
+    return "";
 }
 
 void CancelPopupMenu(HWND menuWindow) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace qn::e2e {
@@ -41,6 +42,12 @@ void ChooseLastPopupMenuItem(HWND menuWindow);
 // Chooses the item at position among the items the keyboard reaches
 // (separators do not count; 0 is the first item).
 void ChoosePopupMenuItem(HWND menuWindow, int position);
+// The shell's tooltips and balloons are windows of this class whose text is
+// what they show.
+constexpr const char* kTooltipClass = "tooltips_class32";
+// The text of a visible tooltip or balloon that begins with prefix; "" when
+// none shows.
+std::string ShellTooltipText(const std::string& prefix);
 // Closes an open popup menu without choosing.
 void CancelPopupMenu(HWND menuWindow);
 
