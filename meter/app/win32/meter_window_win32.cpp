@@ -30,9 +30,12 @@ std::unique_ptr<MeterWindow> MeterWindow::Open(HINSTANCE instance, MeterHost& ho
                                                std::function<void()> closedByUser) {
     RegisterClasses(instance);
     std::unique_ptr<MeterWindow> window(new MeterWindow(host, services, std::move(closedByUser)));
-    window->form_ = CreateWindowExA(0, kMeterWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, kInitialWidth, kInitialHeight,
-                                    nullptr, nullptr, instance, window.get());
+    // A tool window from the start: the taskbar decides on a button when the
+    // window first shows, and some shells never look again.
+    window->form_ =
+        CreateWindowExA(WS_EX_TOOLWINDOW, kMeterWindowClass, "",
+                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                        kInitialWidth, kInitialHeight, nullptr, nullptr, instance, window.get());
     if (!window->form_) return nullptr;
     window->picture1_ =
         CreateWindowExA(0, kMeterPictureClass, "", WS_CHILD | WS_VISIBLE, 0, 0, kInitialWidth,
