@@ -59,9 +59,9 @@ qn_wine_prefix
 run_wine_tier() {
   qn_wineserver_start
   # The portable unit tests touch no window or system state: side by side.
-  ctest_tier "$wine_tree" --timeout 120 -L '^unit$' -j "$jobs"
+  ctest_tier "$wine_tree" --timeout 60 -L '^unit$' -j "$jobs"
   # One at a time: the others share one desktop and single-instance programs.
-  ctest_tier "$wine_tree" --timeout 120 -LE '^unit$' -j 1
+  ctest_tier "$wine_tree" --timeout 60 -LE '^unit$' -j 1
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then

@@ -64,10 +64,11 @@ class MeterEndToEnd : public ::testing::Test {
         DeleteFileA(BesideProgram("DappletLog.txt").c_str());
     }
 
-    // Starts the meter and waits for the icon it adds to the tray.
-    bool StartMeter(Process& meter, TrayIcon& icon) {
+    // Starts the meter (the one beside the tests unless exePath says
+    // otherwise) and waits for the icon it adds to the tray.
+    bool StartMeter(Process& meter, TrayIcon& icon, const std::string& exePath = "") {
         const std::vector<TrayIcon> before = TrayIcons();
-        EXPECT_TRUE(meter.Start(BesideProgram(kMeterExe)));
+        EXPECT_TRUE(meter.Start(exePath.empty() ? BesideProgram(kMeterExe) : exePath));
         bool found = false;
         PollUntil(
             [&] {

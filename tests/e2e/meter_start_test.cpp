@@ -190,6 +190,34 @@ TEST_F(MeterStart, OptimizeStartsTheTunerBesideIt) {
     ASSERT_TRUE(ExitByMenu(meter, icon));
 }
 
+TEST_F(MeterStart, WithoutTheTunerBesideItTheMenuHasNoTunerItem) {
+    SetMeterSetting("Graph", "ShowOnStartup", "False");
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "qn_meter_alone";
+    const std::string exe = folder + "\\" + kMeterExe;
+    ASSERT_TRUE(MakeFolders(folder));
+    ASSERT_TRUE(CopyFileA(BesideProgram(kMeterExe).c_str(), exe.c_str(), FALSE));
+    TerminateOwnersOfWindows("Quillon");
+    Process meter;
+    TrayIcon icon;
+    ASSERT_TRUE(StartMeter(meter, icon, exe));
+    RightClickTrayIcon(icon);
+    HWND menu = WaitForPopupMenu(meter.Id(), kMenuTimeoutMs);
+    ASSERT_NE(menu, nullptr);
+    // The third item is now "Settings...", which opens nothing yet.
+    ChoosePopupMenuItem(menu, 2);
+    // Were the tuner's item there, it would now say "Quillon Not Found!!!".
+    EXPECT_EQ(
+        WaitForTopLevelWindow(WindowQuery{Caption::Prefix(""), meter.Id(), "#32770", true}, 3000),
+        nullptr)
+        << "the third item tried to start a tuner";
+    ASSERT_TRUE(ExitByMenu(meter, icon));
+    DeleteFileA(exe.c_str());
+    DeleteFileA((folder + "\\DappletLog.txt").c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 // One screenshot of the meter window per built-in look, with traffic flowing.
 TEST_F(MeterStart, EachBuiltInLookShowsALiveGraph) {
     struct Look {
