@@ -7,6 +7,7 @@
 #include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_services.h"
+#include "tests/e2e/driver/loopback_traffic.h"
 #include "tests/win32/meter/shell_tray_helpers.h"
 #include "throughput/timer.h"
 
@@ -101,6 +102,25 @@ TEST_F(MeterMainWindow, AddsTrayIconWithTooltipAndRegisteredCallback) {
     EXPECT_EQ(record.uCallbackMessage, RegisterWindowMessageA("Dapplet_TrayMsg"));
     EXPECT_EQ(record.hWnd, window->Handle());
     EXPECT_TRUE(ShellHasIcon(window->Tray().Record()));
+}
+
+// The shell's own tooltip cannot be read back here, so the record the shell
+// was last given stands for it.
+TEST_F(MeterMainWindow, TheTooltipFollowsLoopbackTraffic) {
+    auto window = Create();
+    ASSERT_NE(window, nullptr);
+    const std::string quiet = "Dapplet In: 0kb/s Out: 0kb/s";
+    EXPECT_EQ(std::string(window->Tray().Record().szTip), quiet) << "the first tick";
+    std::string busy = quiet;
+    const DWORD start = GetTickCount();
+    while (busy == quiet && GetTickCount() - start < 5000) {
+        ASSERT_TRUE(qn::e2e::SendLoopbackTraffic(100000));
+        PumpUntilQuit(100);
+        busy = window->Tray().Record().szTip;
+    }
+    EXPECT_NE(busy, quiet) << "the tooltip stayed at no traffic";
+    EXPECT_EQ(busy.rfind("Dapplet In: ", 0), 0u) << busy;
+    EXPECT_NE(busy.find("kb/s Out: "), std::string::npos) << busy;
 }
 
 TEST_F(MeterMainWindow, ExitRemovesIconDestroysWindowAndQuits) {
