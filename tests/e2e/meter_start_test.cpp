@@ -144,6 +144,36 @@ TEST_F(MeterStart, TheMeterWindowOpensTopmostAtItsPlaceAndDoubleClickTogglesItsF
     ASSERT_TRUE(ExitByMenu(meter, icon));
 }
 
+// "Dapplet In: 1.5kb/s Out: 0kb/s"
+bool MatchesRates(const std::string& tooltip) {
+    const std::size_t out = tooltip.find("kb/s Out: ");
+    return tooltip.rfind("Dapplet In: ", 0) == 0 && out != std::string::npos &&
+           tooltip.size() > out + 14 && tooltip.substr(tooltip.size() - 4) == "kb/s";
+}
+
+TEST_F(MeterStart, TheTrayTooltipShowsTheRatesAndFollowsTheTraffic) {
+    SetMeterSetting("Settings", "FirstRun", "0");  // no welcome balloon over the tooltip
+    SetMeterSetting("Graph", "ShowOnStartup", "False");
+    Process meter;
+    TrayIcon icon;
+    ASSERT_TRUE(StartMeter(meter, icon));
+    Sleep(1500);
+    const std::string quiet = HoverTrayIcon(icon, "Dapplet In: ", 5000);
+    EXPECT_TRUE(MatchesRates(quiet)) << quiet;
+    std::string busy = quiet;
+    for (int round = 0; round < 10 && busy == quiet; ++round) {
+        for (int burst = 0; burst < 10; ++burst) {
+            SendLoopbackTraffic(100000);
+            Sleep(50);
+        }
+        busy = HoverTrayIcon(icon, "Dapplet In: ", 2000);
+    }
+    EXPECT_TRUE(MatchesRates(busy)) << busy;
+    EXPECT_NE(busy, quiet) << "the tooltip did not follow the traffic";
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(ExitByMenu(meter, icon));
+}
+
 TEST_F(MeterStart, AlphaFiftyMakesTheWindowHalfTransparent) {
     SetMeterSetting("Graph", "Alpha", "50");
     Process meter;

@@ -146,6 +146,19 @@ std::string ShellTooltipText(const std::string& prefix) {
     return "";
 }
 
+std::string HoverTrayIcon(const TrayIcon& icon, const std::string& prefix, DWORD timeoutMs) {
+    POINT screen = icon.at;
+    ClientToScreen(icon.window, &screen);
+    // The shell shows the tooltip when the pointer comes onto the icon and
+    // rests there; moving on the icon would keep it hidden.
+    SetCursorPos(screen.x - 40, screen.y);
+    Sleep(200);
+    SetCursorPos(screen.x, screen.y);
+    std::string text;
+    PollUntil([&] { return !(text = ShellTooltipText(prefix)).empty(); }, timeoutMs);
+    return text;
+}
+
 void CancelPopupMenu(HWND menuWindow) {
     PostKey(menuWindow, VK_ESCAPE);
 }

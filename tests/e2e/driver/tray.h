@@ -48,6 +48,9 @@ constexpr const char* kTooltipClass = "tooltips_class32";
 // The text of a visible tooltip or balloon that begins with prefix; "" when
 // none shows.
 std::string ShellTooltipText(const std::string& prefix);
+// Brings the pointer onto the icon and waits for the shell's tooltip that
+// begins with prefix; its text, or "" when none showed within timeoutMs.
+std::string HoverTrayIcon(const TrayIcon& icon, const std::string& prefix, DWORD timeoutMs);
 // Closes an open popup menu without choosing.
 void CancelPopupMenu(HWND menuWindow);
 
