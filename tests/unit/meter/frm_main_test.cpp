@@ -18,6 +18,7 @@
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_window_hooks.h"
+#include "tests/support/interface_rows.h"
 
 namespace qn::meter {
 namespace {
@@ -58,15 +59,7 @@ class FrmMainTest : public ::testing::Test {
         directories.programName = "Dapplet.exe";
         files.AddDirectory(kFolder);
         hooks.AddWindow(kMainWindow, 1);
-        interfaces.rows = {Row("lo", 1000, 1000), Row("eth0", 5000, 700)};
-    }
-
-    static InterfaceRow Row(const std::string& name, std::uint32_t in, std::uint32_t out) {
-        InterfaceRow row;
-        row.description = name;
-        row.inOctets = in;
-        row.outOctets = out;
-        return row;
+        interfaces.rows = {InterfaceRowOf("lo", 1000, 1000), InterfaceRowOf("eth0", 5000, 700)};
     }
 
     std::unique_ptr<FrmMain> Load(bool anotherInstance = false) {
@@ -173,7 +166,7 @@ TEST_F(FrmMainTest, EachSecondSetsTheTrayPictureAndTooltipAndFeedsTheGraph) {
     }
     EXPECT_TRUE(versionShown);
     EXPECT_EQ(form->SysTray1.Tooltip(), "Dapplet In: 0kb/s Out: 0kb/s");
-    interfaces.rows = {Row("lo", 1000, 1000), Row("eth0", 5000 + 1536, 700)};
+    interfaces.rows = {InterfaceRowOf("lo", 1000, 1000), InterfaceRowOf("eth0", 5000 + 1536, 700)};
     clock.Advance(1000);
     EXPECT_EQ(form->SysTray1.Icon(), kPictures.pIn);
     EXPECT_EQ(form->SysTray1.Tooltip(), "Dapplet In: 1.5kb/s Out: 0kb/s");

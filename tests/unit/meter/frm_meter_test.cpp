@@ -1,4 +1,5 @@
 #include "meter/app/frm_meter.h"
+#include "tests/support/memory_meter_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -29,19 +30,6 @@ constexpr std::uint32_t kWmSizing = 532;
 constexpr std::uint32_t kWmExitSizeMove = 562;
 constexpr const char* kLogPath = "C:\\Dapplet.log";
 
-struct MemorySettings : MeterSettings {
-    std::string Get(const std::string& section, const std::string& name,
-                    const std::string& fallback) override {
-        const auto found = values.find(section + "\\" + name);
-        return found == values.end() ? fallback : found->second;
-    }
-    void Save(const std::string& section, const std::string& name,
-              const std::string& value) override {
-        values[section + "\\" + name] = value;
-    }
-    std::map<std::string, std::string> values;  // by "section\name"
-};
-
 struct FakeHost : MeterHost {
     FakeHost(DrawingSystem& drawing, FileSystem& files, const LocalTime& time, const Clock& clock)
         : log(files, time), graph(drawing, log, clock, "") {
@@ -60,7 +48,7 @@ struct FakeHost : MeterHost {
     void ShowMainMenu() override { calls.push_back("main menu"); }
     void ShowStatistics() override { calls.push_back("statistics"); }
 
-    MemorySettings settings;
+    MemoryMeterSettings settings;
     mLogging log;
     cGraph graph;
     std::vector<std::string> calls;

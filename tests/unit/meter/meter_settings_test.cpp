@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <utility>
 
 #include "meter/app/tray_status.h"
 #include "platform/memory/manual_clock.h"
@@ -12,28 +11,15 @@
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
 #include "platform/memory/memory_local_time.h"
+#include "tests/support/memory_meter_settings.h"
 #include "throughput/timer.h"
 
 namespace qn::meter {
 namespace {
 
-class MapSettings : public MeterSettings {
-  public:
-    std::string Get(const std::string& section, const std::string& name,
-                    const std::string& fallback) override {
-        const auto found = values.find({section, name});
-        return found == values.end() ? fallback : found->second;
-    }
-    void Save(const std::string& section, const std::string& name,
-              const std::string& value) override {
-        values[{section, name}] = value;
-    }
-    std::map<std::pair<std::string, std::string>, std::string> values;
-};
-
 class MeterSettingsTest : public ::testing::Test {
   protected:
-    MapSettings settings;
+    MemoryMeterSettings settings;
     MemoryDrawingSystem drawing;
     MemoryFileSystem files;
     MemoryLocalTime localTime;
@@ -88,7 +74,7 @@ TEST_F(MeterSettingsTest, AFixedScaleIsReadAndKeptAndUnreadableValuesAreSkipped)
     EXPECT_EQ(graph.SendColor, 128u);
 
     // With autoscaling on, the stored scale is not read.
-    MapSettings autoScaled;
+    MemoryMeterSettings autoScaled;
     autoScaled.Save("Graph", "Scale", "5000");
     cGraph other{drawing, log, clock, ""};
     ApplyGraphSettings(autoScaled, other);
@@ -104,13 +90,13 @@ TEST_F(MeterSettingsTest, TheEndWritesEveryGraphValueAndTheInterface) {
     graph.SetAutoScale(true);
     graph.AddData(2000, 10);
     SaveGraphSettings(settings, graph, sampler);
-    const std::map<std::pair<std::string, std::string>, std::string> expected = {
-        {{"Settings", "Interface"}, "eth0"},    {{"Graph", "AutoScale"}, "True"},
-        {{"Graph", "Scale"}, "2100"},           {{"Graph", "BackColor"}, "0"},
-        {{"Graph", "BothColor"}, "65280"},      {{"Graph", "ChartColor"}, "24576"},
-        {{"Graph", "FillUnderGraph"}, "False"}, {{"Graph", "NumColor"}, "65280"},
-        {{"Graph", "RecvColor"}, "255"},        {{"Graph", "SendColor"}, "16742263"},
-        {{"Graph", "Background"}, ""},          {{"Graph", "StretchBackground"}, "False"},
+    const std::map<std::string, std::string> expected = {
+        {"Settings\\Interface", "eth0"},    {"Graph\\AutoScale", "True"},
+        {"Graph\\Scale", "2100"},           {"Graph\\BackColor", "0"},
+        {"Graph\\BothColor", "65280"},      {"Graph\\ChartColor", "24576"},
+        {"Graph\\FillUnderGraph", "False"}, {"Graph\\NumColor", "65280"},
+        {"Graph\\RecvColor", "255"},        {"Graph\\SendColor", "16742263"},
+        {"Graph\\Background", ""},          {"Graph\\StretchBackground", "False"},
     };
     EXPECT_EQ(settings.values, expected);
 }

@@ -8,19 +8,12 @@
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
 #include "platform/memory/memory_local_time.h"
+#include "tests/support/interface_rows.h"
 #include "throughput/net_status.h"
 #include "throughput/net_status_table.h"
 
 namespace qn {
 namespace {
-
-InterfaceRow Row(const std::string& name, std::uint32_t in, std::uint32_t out) {
-    InterfaceRow row;
-    row.description = name;
-    row.inOctets = in;
-    row.outOctets = out;
-    return row;
-}
 
 TEST(CounterDifference, IsTheSmallIncrementAcrossEitherWrap) {
     EXPECT_EQ(CounterDifference(2147483700u, 2147483600u), 100);
@@ -33,7 +26,7 @@ TEST(CounterDifference, IsTheSmallIncrementAcrossEitherWrap) {
 class SamplerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        table.rows = {Row("lo", 1000, 2000), Row("eth0", 50000, 7000)};
+        table.rows = {InterfaceRowOf("lo", 1000, 2000), InterfaceRowOf("eth0", 50000, 7000)};
         status.Status = [this](std::int32_t in, std::int32_t out) { reports.push_back({in, out}); };
     }
     MemoryInterfaceTable table;
@@ -49,7 +42,7 @@ class SamplerTest : public ::testing::Test {
 TEST_F(SamplerTest, FirstTickTakesTheBaselineThenReportsDifferences) {
     status.SetInterface("eth0");
     status.Timer_ThatTime();
-    table.rows[1] = Row("eth0", 53000, 7100);
+    table.rows[1] = InterfaceRowOf("eth0", 53000, 7100);
     status.Timer_ThatTime();
     using Report = std::pair<std::int32_t, std::int32_t>;
     EXPECT_EQ(reports, (std::vector<Report>{{0, 0}, {3000, 100}}));
@@ -60,7 +53,7 @@ TEST_F(SamplerTest, ChangingTheInterfaceStartsAgainFromZero) {
     status.Timer_ThatTime();
     status.SetInterface("lo");
     status.Timer_ThatTime();
-    table.rows[0] = Row("lo", 1010, 2020);
+    table.rows[0] = InterfaceRowOf("lo", 1010, 2020);
     status.Timer_ThatTime();
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[1], std::make_pair(0, 0));
@@ -68,9 +61,9 @@ TEST_F(SamplerTest, ChangingTheInterfaceStartsAgainFromZero) {
 }
 
 TEST_F(SamplerTest, TheEmptyNameSumsEveryRowWithWrapAround) {
-    table.rows = {Row("lo", 4294967000u, 10), Row("eth0", 200, 20)};
+    table.rows = {InterfaceRowOf("lo", 4294967000u, 10), InterfaceRowOf("eth0", 200, 20)};
     status.Timer_ThatTime();
-    table.rows = {Row("lo", 4294967100u, 15), Row("eth0", 400, 30)};
+    table.rows = {InterfaceRowOf("lo", 4294967100u, 15), InterfaceRowOf("eth0", 400, 30)};
     status.Timer_ThatTime();
     EXPECT_EQ(reports.back(), std::make_pair(300, 15));
 }
@@ -89,7 +82,7 @@ TEST_F(SamplerTest, AVanishedInterfaceReportsMinusItsLastReadingOnceThenNothing)
 TEST_F(SamplerTest, StartTicksAtOnceThenEverySecond) {
     status.Start();
     ASSERT_EQ(reports.size(), 1u) << "the baseline is taken at once";
-    table.rows[1] = Row("eth0", 50500, 7000);
+    table.rows[1] = InterfaceRowOf("eth0", 50500, 7000);
     clock.Advance(999);
     EXPECT_EQ(reports.size(), 1u);
     clock.Advance(1);
@@ -127,7 +120,8 @@ TEST(SamplerLifetime, LogsItsLifeAndOutlivedTimersNoLongerReachIt) {
 
 TEST(InterfaceNames, TheFirstRowOfANameCountsAndUnknownNamesReadZero) {
     MemoryInterfaceTable table;
-    table.rows = {Row("eth0", 1, 2), Row("eth0", 30, 40), Row("lo", 5, 6)};
+    table.rows = {InterfaceRowOf("eth0", 1, 2), InterfaceRowOf("eth0", 30, 40),
+                  InterfaceRowOf("lo", 5, 6)};
     EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 3u);
     EXPECT_EQ(mNetStatus::EnumInterfaces(table), (std::vector<std::string>{"eth0", "eth0", "lo"}));
     EXPECT_EQ(mNetStatus::GetInOctets(table, "eth0"), 1u);
@@ -138,7 +132,8 @@ TEST(InterfaceNames, TheFirstRowOfANameCountsAndUnknownNamesReadZero) {
 
 TEST(InterfaceNames, MoreInterfacesThanTheFirstBufferHoldsAreStillRead) {
     MemoryInterfaceTable table;
-    for (int i = 0; i < 14; ++i) table.rows.push_back(Row("if" + std::to_string(i), 1, 1));
+    for (int i = 0; i < 14; ++i)
+        table.rows.push_back(InterfaceRowOf("if" + std::to_string(i), 1, 1));
     EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 14u);
     EXPECT_EQ(mNetStatus::GetInOctets(table, ""), 14u);
     EXPECT_EQ(mNetStatus::GetOutOctets(table, "if13"), 1u);
@@ -146,7 +141,7 @@ TEST(InterfaceNames, MoreInterfacesThanTheFirstBufferHoldsAreStillRead) {
 
 TEST(InterfaceNames, AnUnavailableTableReadsAsNoInterfaces) {
     MemoryInterfaceTable table;
-    table.rows = {Row("eth0", 1, 2)};
+    table.rows = {InterfaceRowOf("eth0", 1, 2)};
     table.available = false;
     EXPECT_EQ(mNetStatus::GetNumInterfaces(table), 0u);
     EXPECT_EQ(mNetStatus::GetInOctets(table, ""), 0u);

@@ -5,18 +5,11 @@
 #include <set>
 #include <string>
 
+#include "tests/support/interface_rows.h"
 #include "tests/unit/tuner_ui/tuner_session_helpers.h"
 
 namespace qn {
 namespace {
-
-InterfaceRow Row(const std::string& name, std::uint32_t in, std::uint32_t out) {
-    InterfaceRow row;
-    row.description = name;
-    row.inOctets = in;
-    row.outOctets = out;
-    return row;
-}
 
 // The columns of the surface that hold any pixel of colour.
 std::set<int> ColumnsWith(const PixelSurface& surface, Colour colour) {
@@ -31,7 +24,7 @@ std::set<int> ColumnsWith(const PixelSurface& surface, Colour colour) {
 
 TEST(TunerGraph, DrawsAllInterfacesSummedOnceASecondInThePictureBox) {
     testing::HeadlessTuner tuner("winxp");
-    tuner.interfaces.rows = {Row("lo", 1000, 500), Row("eth0", 4000, 100)};
+    tuner.interfaces.rows = {InterfaceRowOf("lo", 1000, 500), InterfaceRowOf("eth0", 4000, 100)};
     tuner.window->Show();
     MainWindow& window = *tuner.window;
 
@@ -46,7 +39,7 @@ TEST(TunerGraph, DrawsAllInterfacesSummedOnceASecondInThePictureBox) {
     EXPECT_EQ(tuner.clock.ActiveTimers(), 1u);
 
     // 3000 bytes in over both interfaces, 50 out, within the next second.
-    tuner.interfaces.rows = {Row("lo", 2000, 520), Row("eth0", 6000, 130)};
+    tuner.interfaces.rows = {InterfaceRowOf("lo", 2000, 520), InterfaceRowOf("eth0", 6000, 130)};
     tuner.clock.Advance(1000);
     EXPECT_EQ(surface->ShowCount(), 2);
     const int newest = surface->WidthPixels() - 1;

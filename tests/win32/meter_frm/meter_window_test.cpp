@@ -14,6 +14,7 @@
 #include "platform/win32/optional_api.h"
 #include "platform/win32/win32_services.h"
 #include "tests/e2e/driver/screenshot.h"
+#include "tests/support/memory_meter_settings.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -23,19 +24,6 @@ using qn::win32::MakeWin32OsVersion;
 using qn::win32::MakeWin32WindowFrame;
 using qn::win32::MakeWin32WindowHooks;
 using qn::win32::Optional;
-
-struct MemorySettings : MeterSettings {
-    std::string Get(const std::string& section, const std::string& name,
-                    const std::string& fallback) override {
-        const auto found = values.find(section + "\\" + name);
-        return found == values.end() ? fallback : found->second;
-    }
-    void Save(const std::string& section, const std::string& name,
-              const std::string& value) override {
-        values[section + "\\" + name] = value;
-    }
-    std::map<std::string, std::string> values;  // by "section\name"
-};
 
 // The main window as the meter window sees it, with a real graph.
 struct FakeHost : MeterHost {
@@ -51,7 +39,7 @@ struct FakeHost : MeterHost {
     MemoryFileSystem files;
     MemoryLocalTime time;
     ManualClock clock;
-    MemorySettings settings;
+    MemoryMeterSettings settings;
     mLogging log;
     cGraph graph;
     bool meterVisible = false;
