@@ -29,20 +29,25 @@ ctest_tier() {
   [ "$bad" -eq 0 ] || status=1
 }
 
+# build <preset> [target...]: configures and builds the tree (all of it, or the targets).
 build() {
-  local preset=$1
+  local preset=$1; shift
+  local targets=()
+  for target in "$@"; do targets+=(--target "$target"); done
   cmake --preset "$preset" >/dev/null || { echo "!! configure $preset failed" >&2; exit 1; }
-  cmake --build "build/$preset" -j "$jobs" || { echo "!! build $preset failed" >&2; exit 1; }
+  cmake --build "build/$preset" -j "$jobs" "${targets[@]}" || { echo "!! build $preset failed" >&2; exit 1; }
 }
 
 build native
 build native-asan
-build win32
 wine_tree=build/win32
-if ! qn_host_runs_32bit; then
+if qn_host_runs_32bit; then
+  build win32
+else
   # This host cannot execute 32-bit code, so the Wine tiers run the 64-bit build
-  # of the same sources; the shipped 32-bit programs are still built above.
+  # of the same sources; of the 32-bit tree only the shipped programs are built.
   echo "== host cannot run 32-bit code: Wine tiers use the 64-bit build"
+  build win32 quillon dapplet
   build win64
   wine_tree=build/win64
 fi
