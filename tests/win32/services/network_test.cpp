@@ -2,6 +2,7 @@
 #include <winsock.h>
 
 #include "platform/win32/win32_services.h"
+#include "tests/win32/common/loopback_datagrams.h"
 
 namespace qn::win32 {
 namespace {
@@ -35,21 +36,6 @@ const InterfaceRow* Loopback(const std::vector<InterfaceRow>& rows) {
     return nullptr;
 }
 
-void SendDatagrams(int count) {
-    SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
-    ASSERT_NE(s, INVALID_SOCKET);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(9);  // discard
-    to.sin_addr.s_addr = inet_addr("127.0.0.1");
-    const std::string payload(1000, 'q');
-    for (int i = 0; i < count; ++i) {
-        sendto(s, payload.data(), static_cast<int>(payload.size()), 0,
-               reinterpret_cast<const sockaddr*>(&to), sizeof(to));
-    }
-    closesocket(s);
-}
-
 TEST_F(NetworkWin32, LoopbackCountersGrowWithTraffic) {
     const auto table = MakeWin32InterfaceTable();
     const auto before = table->Read(IfTableBufferSize(32));
@@ -60,7 +46,7 @@ TEST_F(NetworkWin32, LoopbackCountersGrowWithTraffic) {
     const std::uint32_t outBefore = first->outOctets;
     bool grew = false;
     for (int attempt = 0; attempt < 20 && !grew; ++attempt) {
-        SendDatagrams(20);
+        SendLoopbackDatagrams(20);
         Sleep(50);
         const auto after = table->Read(IfTableBufferSize(32));
         const InterfaceRow* now = Loopback(after.rows);

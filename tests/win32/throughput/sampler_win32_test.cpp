@@ -3,26 +3,12 @@
 #include <winsock.h>
 
 #include "platform/win32/win32_services.h"
+#include "tests/win32/common/loopback_datagrams.h"
 #include "tests/win32/throughput/message_pump.h"
 #include "throughput/net_status.h"
 
 namespace qn::win32 {
 namespace {
-
-void SendLoopbackDatagrams(int count) {
-    SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
-    ASSERT_NE(s, INVALID_SOCKET);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(9);  // discard
-    to.sin_addr.s_addr = inet_addr("127.0.0.1");
-    const std::string payload(1000, 'q');
-    for (int i = 0; i < count; ++i) {
-        sendto(s, payload.data(), static_cast<int>(payload.size()), 0,
-               reinterpret_cast<const sockaddr*>(&to), sizeof(to));
-    }
-    closesocket(s);
-}
 
 TEST(SamplerWin32, TicksReportLoopbackTrafficOnAllInterfaces) {
     const auto resolver = MakeWin32NameResolver();
