@@ -10,6 +10,8 @@ class Label : public CaptionedControl {
   public:
     Label(Form& form, std::string name, Control* container = nullptr)
         : CaptionedControl(form, ControlKind::Label, std::move(name), container) {}
+    // Labels that act as links (an address, a web page) are clicked.
+    Event Click;
 };
 
 // A group box that contains other controls.

@@ -1,5 +1,7 @@
 #include "platform/memory/memory_file_system.h"
 
+#include <algorithm>
+
 #include "support/ansi_case.h"
 
 namespace qn {
@@ -96,20 +98,47 @@ std::optional<std::string> MemoryFileSystem::ReadAll(const std::string& path) co
     return found->second.bytes;
 }
 
-bool MemoryFileSystem::Write(const std::string& path, const std::string& bytes) {
-    const std::string key = WindowsPathKey(path);
-    if (!CanHoldFile(key)) return false;
+void MemoryFileSystem::SetReadOnly(const std::string& folder, bool readOnly) {
+    if (readOnly) {
+        readOnly_.insert(WindowsPathKey(folder));
+    } else {
+        readOnly_.erase(WindowsPathKey(folder));
+    }
+}
+
+bool MemoryFileSystem::InReadOnlyFolder(const std::string& key) const {
+    return readOnly_.count(ParentKey(key)) != 0;
+}
+
+bool MemoryFileSystem::Store(const std::string& key, const std::string& path,
+                             const std::string& bytes) {
     // Replacing a file keeps the name it had, as Windows does.
     auto inserted = files_.emplace(key, File{path, std::string()});
-    inserted.first->second.bytes = bytes;
-    return true;
+    std::string& contents = inserted.first->second.bytes;
+    contents.clear();
+    if (!capacity_) {
+        contents = bytes;
+        return true;
+    }
+    std::uint64_t used = 0;
+    for (const auto& file : files_) used += file.second.bytes.size();
+    const std::uint64_t room = used < *capacity_ ? *capacity_ - used : 0;
+    contents =
+        bytes.substr(0, static_cast<std::size_t>(std::min<std::uint64_t>(room, bytes.size())));
+    return contents.size() == bytes.size();
+}
+
+bool MemoryFileSystem::Write(const std::string& path, const std::string& bytes) {
+    const std::string key = WindowsPathKey(path);
+    if (!CanHoldFile(key) || InReadOnlyFolder(key)) return false;
+    return Store(key, path, bytes);
 }
 
 bool MemoryFileSystem::Append(const std::string& path, const std::string& bytes) {
     const auto found = files_.find(WindowsPathKey(path));
     if (found == files_.end()) return Write(path, bytes);
-    found->second.bytes += bytes;
-    return true;
+    if (InReadOnlyFolder(found->first)) return false;
+    return Store(found->first, found->second.path, found->second.bytes + bytes);
 }
 
 bool MemoryFileSystem::Copy(const std::string& from, const std::string& to) {
@@ -118,7 +147,9 @@ bool MemoryFileSystem::Copy(const std::string& from, const std::string& to) {
 }
 
 bool MemoryFileSystem::Delete(const std::string& path) {
-    return files_.erase(WindowsPathKey(path)) != 0;
+    const std::string key = WindowsPathKey(path);
+    if (InReadOnlyFolder(key)) return false;
+    return files_.erase(key) != 0;
 }
 
 std::vector<DirectoryEntry> MemoryFileSystem::List(const std::string& directory) const {

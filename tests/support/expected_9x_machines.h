@@ -114,7 +114,8 @@ inline const MachineExpectation& ExpectedWin95Dun13() {
 }
 
 // Windows 98: as DUN 1.3 for the MTUs, every global value text (TTL default
-// 128). The AOL adapter is listed twice and both entries share NetTrans\0007.
+// 128). The AOL adapter would also pass as root-enumerated hardware: it is
+// listed once, as AOL.
 inline const MachineExpectation& ExpectedWin98() {
     using namespace table;
     static const MachineExpectation machine{
@@ -131,7 +132,6 @@ inline const MachineExpectation& ExpectedWin98() {
             {"AOL Adapter (AOL)", kAol, "0003", "", kValid, 576, 576},
             {"Microsoft Virtual Private Networking Adapter (Hardware)", kRootHardware, "0001", "",
              kValid, 1400, 1400},
-            {"AOL Adapter (Hardware)", kRootHardware, "0003", "", kValid, 576, 576},
         },
         {5840, 64, false, false, 90},
         // As read: every value the tuner keeps is rewritten without NUL; the

@@ -34,9 +34,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const auto localTime = qn::win32::MakeWin32LocalTime();
     // The tuner never switches the shared classes' log on.
     qn::mLogging log(*files, *localTime);
-    qn::TunerServices services{
-        registry, *os,         *directories, *files, *versions, *settings, *instanceGuard,
-        *restart, *interfaces, *clock,       timers, *drawing,  log,       commandLine};
+    const auto processes = qn::win32::MakeWin32Processes();
+    const auto shell = qn::win32::MakeWin32Shell();
+    qn::TunerServices services{registry,    *os,        *directories,   *files,
+                               *versions,   *settings,  *instanceGuard, *restart,
+                               *interfaces, *clock,     timers,         *drawing,
+                               log,         *processes, *shell,         commandLine};
     qn::TunerWindows windows;
 
     // The window holds two settings records with a thousand adapter slots

@@ -55,7 +55,10 @@ std::string AdapterDiscovery::GetNetTransKey(const AdapterEntry& adapter) {
     if (binding == kNoTcpBinding) return binding;
     const std::string driver = MachineKey(context_, kEnumMstcpKey9x + binding).Text("Driver");
     if (driver.empty()) {
-        context_.boxes.MsgBox("Registry Error.", ui::vbOKOnly, kTunerAppName);
+        const std::string adapterKey = adapter.KindText + "\\" + adapter.InstanceKey;
+        if (reported_ == nullptr || reported_->insert(adapterKey).second) {
+            context_.boxes.MsgBox("Registry Error.", ui::vbOKOnly, kTunerAppName);
+        }
         return "";
     }
     return LastFourCharacters(driver);

@@ -1,5 +1,6 @@
 #include "tuner/core/adapter_discovery.h"
 
+#include <array>
 #include <utility>
 
 #include "tuner/core/adapter_describe.h"
@@ -16,6 +17,12 @@ constexpr int kLastCategory9x = kKindRootHardware;
 // Kinds whose hardware identifier leads to their bindings.
 bool KeepsDeviceId(int kind) {
     return kind == kKindIsa || kind == kKindPci || kind == kKindPcmcia;
+}
+
+// Kinds found under "Enum\Root\Net": one instance there is one adapter, however
+// many of these categories would take it.
+bool IsRootNetInstance(int kind) {
+    return kind == kKindSoftware || kind == kKindAol || kind == kKindRootHardware;
 }
 
 class AdapterTable {
@@ -85,10 +92,15 @@ void AdapterDiscovery::FindAdapters(TcpipSettings& settings) {
         return;
     }
     if (environment_.IsWin98() && ReadIcsMtu(context_) != 0) table.Add(ConnectionSharingEntry());
+    // A second entry for the same adapter would save its MTU twice, the later
+    // one over the user's edit of the first.
+    std::array<bool, kInstancesPerCategory> rootNetListed{};
     for (int category = kFirstCategory9x; category <= kLastCategory9x; ++category) {
         for (int instance = 0; instance < kInstancesPerCategory; ++instance) {
+            if (IsRootNetInstance(category) && rootNetListed[instance]) continue;
             const std::string description = DescribeAdapter(instance, category);
             if (description.empty()) continue;
+            if (IsRootNetInstance(category)) rootNetListed[instance] = true;
             AdapterEntry entry;
             entry.Label = description + AdapterKindSuffix(category);
             entry.InstanceKey = InstanceKey9x(instance);

@@ -1,6 +1,7 @@
 #pragma once
 // Finds the network adapters that carry TCP/IP and where each keeps its
 // settings, on the 9x and the NT family.
+#include <set>
 #include <string>
 
 #include "tuner/core/environment.h"
@@ -43,10 +44,16 @@ class AdapterDiscovery {
     // Marks 9x adapters without a TCP/IP transport binding invalid.
     void MarkInvalidAdapters(TcpipSettings& settings);
 
+    // Several lookups of one run meet the same broken binding; the user hears
+    // of it once per adapter. The set outlives this object and names the
+    // adapters already reported.
+    void ReportRegistryErrorsOnce(std::set<std::string>& reported) { reported_ = &reported; }
+
   private:
     RegistryContext context_;
     const Environment& environment_;
     std::string foundDeviceId_;
+    std::set<std::string>* reported_ = nullptr;
 };
 
 // " (Software)", " (Hardware - ISA)" ...; "" for kinds without one.

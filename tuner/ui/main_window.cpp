@@ -27,25 +27,23 @@ MainWindow::~MainWindow() = default;
 void MainWindow::ConnectHandlers() {
     ConnectModelHandlers();
     chk_splash.Click.Connect([this] { chk_splash_Click(); });
+    ConnectCommandHandlers();
     chk_hosts.Click.Connect([this] { chk_hosts_Click(); });
     cmbMTUSel.Click.Connect([this] { cmbMTUSel_Click(); });
     cmbRWINCalc.Click.Connect([this] { cmbRWINCalc_Click(); });
-    CPLNetwork.Click.Connect([this] { CPLNetwork_Click(); });
-    CPLModems.Click.Connect([this] { CPLModems_Click(); });
-    CPLInternet.Click.Connect([this] { CPLInternet_Click(); });
-    CPLSystem.Click.Connect([this] { CPLSystem_Click(); });
-    mnuDapplet.Click.Connect([this] { mnuDapplet_Click(); });
-    pDapplet.Click.Connect([this] { pDapplet_Click(); });
-    mtufind.Click.Connect([this] { mtufind_Click(); });
-    confighosts.Click.Connect([this] { confighosts_Click(); });
-    cmd_hosts.Click.Connect([this] { cmd_hosts_Click(); });
-    mnuOptWiz.Click.Connect([this] { mnuOptWiz_Click(); });
     mnuStartupAdvanced.Click.Connect([this] { mnuStartupAdvanced_Click(); });
     mnuStartupWizard.Click.Connect([this] { mnuStartupWizard_Click(); });
-    DownloadUpdate.Click.Connect([this] { DownloadUpdate_Click(); });
-    contents.Click.Connect([this] { contents_Click(); });
     resetmessages.Click.Connect([this] { resetmessages_Click(); });
-    aboutmenu.Click.Connect([this] { aboutmenu_Click(); });
+}
+
+RegistryContext MainWindow::Context() {
+    return RegistryContext{services_.registry, App().GetHost().Boxes()};
+}
+
+AdapterDiscovery MainWindow::Discovery() {
+    AdapterDiscovery discovery(Context(), environment_);
+    discovery.ReportRegistryErrorsOnce(reportedRegistryErrors_);
+    return discovery;
 }
 
 void MainWindow::chk_splash_Click() {
@@ -70,22 +68,20 @@ void MainWindow::cmbRWINCalc_Click() {
     cmbRWINCalc.SetFocus();
 }
 
-// The record follows the box; moving the file itself comes with the hosts
-// manager, and never while the window is still loading.
-void MainWindow::chk_hosts_Click() {
-    Settings.HostsFileEnabled = chk_hosts.Value() == ui::vbChecked ? 1 : 0;
-}
-
+// Each item flips its own tick; the other always shows the opposite, and the
+// view ticked is the one stored.
 void MainWindow::mnuStartupAdvanced_Click() {
-    mnuStartupAdvanced.SetChecked(true);
-    mnuStartupWizard.SetChecked(false);
-    options_.SetStartupView(StartupView::Classic);
+    SetStartupViewTicks(!mnuStartupAdvanced.Checked());
 }
 
 void MainWindow::mnuStartupWizard_Click() {
-    mnuStartupWizard.SetChecked(true);
-    mnuStartupAdvanced.SetChecked(false);
-    options_.SetStartupView(StartupView::Wizard);
+    SetStartupViewTicks(mnuStartupWizard.Checked());
+}
+
+void MainWindow::SetStartupViewTicks(bool advanced) {
+    mnuStartupAdvanced.SetChecked(advanced);
+    mnuStartupWizard.SetChecked(!advanced);
+    options_.SetStartupView(advanced ? StartupView::Classic : StartupView::Wizard);
 }
 
 void MainWindow::resetmessages_Click() {

@@ -2,12 +2,14 @@
 // The tuner's main window: the classic view of the TCP/IP settings, and the
 // program's start.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/drawing_surface.h"
 #include "throughput/graph.h"
 #include "throughput/net_status.h"
+#include "tuner/core/adapter_discovery.h"
 #include "tuner/core/environment.h"
 #include "tuner/core/tcpip_parameters.h"
 #include "tuner/core/tcpip_settings.h"
@@ -107,6 +109,7 @@ class MainWindow : public ui::Form {
     ui::Label Label2{*this, "Label2"};
     ui::CommandButton cmd_ok{*this, "cmd_ok"};
     ui::CommandButton cmd_cancel{*this, "cmd_cancel"};
+    ui::CommandButton cmd_about{*this, "cmd_about"};
 
     ui::MenuItem tools{*this, "tools", "&Tools"};
     ui::MenuItem mnuControlPanel{tools, "mnuControlPanel", "&Control Panel"};
@@ -157,6 +160,11 @@ class MainWindow : public ui::Form {
     void Form_Unload(bool& cancel) override;
 
   private:
+    // The registry for one task, and adapter discovery that reports each
+    // broken binding once per run.
+    RegistryContext Context();
+    AdapterDiscovery Discovery();
+
     void LayOutControls();
     void SetCaptionsAndTips();
     void ConnectHandlers();
@@ -185,6 +193,11 @@ class MainWindow : public ui::Form {
     void SelectOption(ui::OptionButton& option);
     void SetRwinMultiplier(double multiplier);
     void RestoreHostsOption();
+    // UpdateMainForm's work, done while the record is kept as it is.
+    void ShowRecord();
+    void SelectMtuOption();
+    // The list position of an adapter, or 0 when the lists do not show it.
+    int ListPosition(int adapter) const;
     void RestartOrRemind();
 
     void opt_mtu_auto_Click();
@@ -207,6 +220,7 @@ class MainWindow : public ui::Form {
     void chk_hosts_Click();
     void mnuStartupAdvanced_Click();
     void mnuStartupWizard_Click();
+    void SetStartupViewTicks(bool advanced);
     void resetmessages_Click();
 
     // The small throughput graph.
@@ -215,19 +229,27 @@ class MainWindow : public ui::Form {
     void NetStats_Status(std::int32_t lIn, std::int32_t lOut);
     void pDapplet_Click();
 
-    // Commands still to be wired to their windows and services.
-    void CPLNetwork_Click() {}
-    void CPLModems_Click() {}
-    void CPLInternet_Click() {}
-    void CPLSystem_Click() {}
-    void mnuDapplet_Click() {}
-    void mtufind_Click() {}
-    void confighosts_Click() {}
-    void cmd_hosts_Click() {}
-    void mnuOptWiz_Click() {}
-    void DownloadUpdate_Click() {}
-    void contents_Click() {}
-    void aboutmenu_Click() {}
+    // The commands that lead elsewhere.
+    void ConnectCommandHandlers();
+    void RunControlPanel(const char* applet);
+    void StartMeter();
+    void OpenWarningWindow(bool (TunerWindows::*open)());
+    void ApplyHostsSwitch();
+    void CPLNetwork_Click();
+    void CPLModems_Click() { RunControlPanel("modem.cpl"); }
+    void CPLInternet_Click() { RunControlPanel("inetcpl.cpl"); }
+    void CPLSystem_Click() { RunControlPanel("sysdm.cpl"); }
+    void mnuDapplet_Click() { StartMeter(); }
+    void cmd_mtu_find_Click() { OpenWarningWindow(&TunerWindows::OpenFindMtuWarning); }
+    void mtufind_Click() { cmd_mtu_find_Click(); }
+    void cmd_hosts_Click() { OpenWarningWindow(&TunerWindows::OpenHostsWarning); }
+    void confighosts_Click() { cmd_hosts_Click(); }
+    void mnuOptWiz_Click() { windows_.OpenWizard(); }
+    void DownloadUpdate_Click();
+    void contents_Click();
+    void cmd_about_Click();
+    void aboutmenu_Click() { cmd_about_Click(); }
+    void cmd_mtu_info_Click();
 
     TunerServices& services_;
     TunerWindows& windows_;
@@ -242,6 +264,10 @@ class MainWindow : public ui::Form {
     bool viewChosenByCommandLine_ = false;
     // Set once the program itself closes the window (after OK or Cancel).
     bool exiting_ = false;
+    // Set while the hosts check box is put back after a failed move.
+    bool restoringHostsOption_ = false;
+    // Adapters whose broken transport binding the user has heard of.
+    std::set<std::string> reportedRegistryErrors_;
     std::vector<int> listToAdapter_;
     std::vector<int> adapterToList_;
     // In this order, so that the sampler goes first and the surface last.

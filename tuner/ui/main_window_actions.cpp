@@ -36,8 +36,8 @@ void MainWindow::cmd_preset_defaults_Click() {
     Settings.Rwin = 8192;
     Settings.SessionKeepAlive = 60;
     {
-        RegistryContext context{services_.registry, App().GetHost().Boxes()};
-        AdapterDiscovery discovery(context, environment_);
+        const RegistryContext context = Context();
+        AdapterDiscovery discovery = Discovery();
         Settings.Ttl = TcpipParameters(context, environment_, discovery).DefaultTtl();
     }
     Settings.PmtuDiscovery = true;
@@ -94,8 +94,8 @@ bool MainWindow::SettingsChanged() const {
 
 void MainWindow::cmd_ok_Click() {
     if (SettingsChanged()) {
-        RegistryContext context{services_.registry, App().GetHost().Boxes()};
-        AdapterDiscovery discovery(context, environment_);
+        const RegistryContext context = Context();
+        AdapterDiscovery discovery = Discovery();
         TcpipParameters(context, environment_, discovery).SaveValues(Settings, services_.settings);
         RestartNeeded = true;
     }

@@ -93,6 +93,8 @@ void MainWindow::SetCaptionsAndTips() {
     cmd_cancel.SetCaption("Cancel");
     cmd_cancel.SetToolTipText("Exit without saving changes.");
     cmd_cancel.SetCancel(true);
+    cmd_about.SetCaption("About");
+    cmd_about.SetToolTipText("About Quillon");
 
     for (ui::Label* warning : {&Label9, &Label8, &Label10, &Label11}) warning->SetVisible(false);
 }
@@ -161,13 +163,15 @@ void MainWindow::LayOutControls() {
     chk_hosts.Move(kMargin, 300, 1200, kRow);
     cmd_hosts.Move(kMargin + inner - 2040, 240, 2040, kButtonHeight);
 
-    // Left column, below the groups: the adapters the lists leave out.
-    Text1.Move(kMargin, 5280, kColumnWidth, 1200);
+    // Left column, below the groups: the adapters the lists leave out, and
+    // the version.
+    Text1.Move(kMargin, 5280, kColumnWidth, 960);
+    Label2.Move(kMargin, 6300, 1560, 255);
 
-    // Bottom row: version, the small graph, and the buttons; the splash
-    // option appears below them when it is set.
+    // Bottom row: About, the small graph, and the buttons; the splash option
+    // appears below them when it is set.
     chk_splash.Move(kMargin, 0, 3600, kRow);
-    Label2.Move(kMargin, 6660, 1560, 255);
+    cmd_about.Move(kMargin, 6600, 1080, kButtonHeight);
     const int okLeft = kRightColumn + kColumnWidth - 2 * 1080 - kMargin;
     const int graphLeft = kMargin + 1680;
     // Up to the buttons: wide enough for the line of current values.

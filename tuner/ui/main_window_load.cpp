@@ -35,8 +35,8 @@ void MainWindow::Form_Load() {
     NoteHostsFile();
     ScanAdapters();
     {
-        RegistryContext context{services_.registry, App().GetHost().Boxes()};
-        AdapterDiscovery discovery(context, environment_);
+        const RegistryContext context = Context();
+        AdapterDiscovery discovery = Discovery();
         TcpipParameters parameters(context, environment_, discovery);
         parameters.ReadGlobals(Settings);
     }
@@ -124,8 +124,8 @@ void MainWindow::ScanAdapters() {
     App().DoEvents();
     FindAdapters();
     {
-        RegistryContext context{services_.registry, App().GetHost().Boxes()};
-        AdapterDiscovery discovery(context, environment_);
+        const RegistryContext context = Context();
+        AdapterDiscovery discovery = Discovery();
         TcpipParameters parameters(context, environment_, discovery);
         parameters.ReadAdapterMtus(Settings);
     }
@@ -133,9 +133,7 @@ void MainWindow::ScanAdapters() {
 }
 
 void MainWindow::FindAdapters() {
-    RegistryContext context{services_.registry, App().GetHost().Boxes()};
-    AdapterDiscovery discovery(context, environment_);
-    discovery.FindAdapters(Settings);
+    Discovery().FindAdapters(Settings);
 }
 
 void MainWindow::FillAdapterLists() {
@@ -155,6 +153,11 @@ void MainWindow::FillAdapterLists() {
 
 void MainWindow::ChooseRwinCalculator() {
     Settings.RwinCalc = ChooseRwinCalc(options_.RwinCalc(), Settings.AdapterCount);
+    // An adapter the lists leave out (invalid) could not be shown as the
+    // calculator's: the first listed one is used instead.
+    if (!listToAdapter_.empty() && adapterToList_[Settings.RwinCalc] < 0) {
+        Settings.RwinCalc = static_cast<std::int16_t>(listToAdapter_.front());
+    }
     Settings.RwinMultiplier = RwinMultiplierFor(Settings);
 }
 

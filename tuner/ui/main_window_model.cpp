@@ -2,6 +2,8 @@
 // record is shown again: options, typed values and their checks, the RWIN
 // calculator.
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "support/integer_conversion.h"
 #include "support/number_format.h"
@@ -21,6 +23,55 @@ constexpr std::int16_t kDefaultKeepAlive = 60;
 std::string Decimal(long long value) {
     return std::to_string(value);
 }
+
+// Showing the record selects options, and selecting an option runs its
+// effect; those effects must not change what OK compares (a keep-alive of 0
+// shown as "60mins", a stored MTU number 0 shown as 1500), or OK would write
+// values the user never touched. Keeps those fields and puts them back.
+class RecordShown {
+  public:
+    explicit RecordShown(TcpipSettings& settings) : settings_(settings), kept_(Keep(settings)) {}
+    ~RecordShown() {
+        settings_.SessionKeepAlive = kept_.SessionKeepAlive;
+        settings_.PmtuDiscovery = kept_.PmtuDiscovery;
+        settings_.PmtuBlackHole = kept_.PmtuBlackHole;
+        settings_.Ttl = kept_.Ttl;
+        settings_.Rwin = kept_.Rwin;
+        settings_.RwinCalc = kept_.RwinCalc;
+        for (std::size_t index = 0; index < kept_.mtus.size(); ++index) {
+            settings_.Adapters[index + 1].Mtu = kept_.mtus[index].first;
+            settings_.Adapters[index + 1].IpMtu = kept_.mtus[index].second;
+        }
+    }
+    RecordShown(const RecordShown&) = delete;
+    RecordShown& operator=(const RecordShown&) = delete;
+
+  private:
+    struct Kept {
+        std::int16_t SessionKeepAlive;
+        bool PmtuDiscovery;
+        bool PmtuBlackHole;
+        std::int16_t Ttl;
+        std::int32_t Rwin;
+        std::int16_t RwinCalc;
+        std::vector<std::pair<std::int16_t, std::int16_t>> mtus;  // adapters 1 ...
+    };
+    static Kept Keep(const TcpipSettings& settings) {
+        Kept kept{settings.SessionKeepAlive,
+                  settings.PmtuDiscovery,
+                  settings.PmtuBlackHole,
+                  settings.Ttl,
+                  settings.Rwin,
+                  settings.RwinCalc,
+                  {}};
+        for (int index = 1; index <= settings.AdapterCount && index < kAdapterSlots; ++index) {
+            kept.mtus.emplace_back(settings.Adapters[index].Mtu, settings.Adapters[index].IpMtu);
+        }
+        return kept;
+    }
+    TcpipSettings& settings_;
+    Kept kept_;
+};
 
 }  // namespace
 
@@ -81,27 +132,22 @@ void MainWindow::opt_mtu_1500_Click() {
 
 void MainWindow::opt_mtu_custom_Click() {
     txt_mtu_custom.SetEnabled(true);
-    if (const auto mtu = RoundToInt16(LeadingNumber(txt_mtu_custom.Text()));
-        mtu && IsNumberText(txt_mtu_custom.Text())) {
-        ShownAdapter()->Mtu = *mtu;
-        ShownAdapter()->IpMtu = *mtu;
-    }
     CheckCustomMtu();
 }
 
 void MainWindow::txt_mtu_custom_Change() {
-    if (const auto mtu = RoundToInt16(LeadingNumber(txt_mtu_custom.Text()));
-        mtu && IsNumberText(txt_mtu_custom.Text())) {
-        ShownAdapter()->Mtu = *mtu;
-    }
     CheckCustomMtu();
 }
 
-// A number outside the 16-bit range counts as no number at all, rather than
-// overflowing into another MTU.
+// Only an MTU that passes reaches the adapter: one that fails leaves the
+// adapter at its last valid value, so that choosing another adapter (which
+// makes the group valid again) cannot let OK save it. A number outside the
+// 16-bit range counts as no number at all, rather than overflowing into
+// another MTU.
 void MainWindow::CheckCustomMtu() {
     const std::string& text = txt_mtu_custom.Text();
-    if (!IsNumberText(text) || !RoundToInt16(LeadingNumber(text))) {
+    const auto mtu = IsNumberText(text) ? RoundToInt16(LeadingNumber(text)) : std::nullopt;
+    if (!mtu) {
         Label9.SetVisible(true);
         frm_rwin.SetEnabled(false);
         cmd_ok.SetEnabled(false);
@@ -110,11 +156,12 @@ void MainWindow::CheckCustomMtu() {
     Label9.SetVisible(false);
     cmd_ok.SetEnabled(true);
     frm_rwin.SetEnabled(true);
-    UpdateRwinUI();
-    AdapterEntry* adapter = ShownAdapter();
-    if (adapter->Mtu >= kSmallestMtu) {
+    if (*mtu >= kSmallestMtu) {
         Label8.SetVisible(false);
-        adapter->IpMtu = adapter->Mtu;
+        AdapterEntry* adapter = ShownAdapter();
+        adapter->Mtu = *mtu;
+        adapter->IpMtu = *mtu;
+        UpdateRwinUI();
     } else {
         Label8.SetVisible(true);
         frm_rwin.SetEnabled(false);
@@ -265,8 +312,24 @@ void MainWindow::SelectOption(ui::OptionButton& option) {
     option.SetValue(true);
 }
 
+int MainWindow::ListPosition(int adapter) const {
+    if (adapter >= 0 && adapter < static_cast<int>(adapterToList_.size()) &&
+        adapterToList_[adapter] >= 0) {
+        return adapterToList_[adapter];
+    }
+    return 0;
+}
+
 void MainWindow::UpdateMTUUI() {
     if (Settings.AdapterCount < 1 || Settings.MtuAdapter < 1) return;
+    {
+        const RecordShown shown(Settings);
+        SelectMtuOption();
+    }
+    UpdateRwinUI();
+}
+
+void MainWindow::SelectMtuOption() {
     const AdapterEntry& adapter = Settings.Adapters[Settings.MtuAdapter];
     const bool automaticPossible = environment_.UsesDun13Layout() && adapter.KindText == "0";
     opt_mtu_auto.SetVisible(automaticPossible);
@@ -282,9 +345,23 @@ void MainWindow::UpdateMTUUI() {
     }
 }
 
+// The hosts check box's action runs once: through the box's click when the
+// value changes, or directly when it does not.
 void MainWindow::UpdateMainForm() {
-    chk_hosts.SetValue(Settings.HostsFileEnabled == 1 ? ui::vbChecked : ui::vbUnchecked);
-    chk_hosts_Click();
+    {
+        const RecordShown shown(Settings);
+        ShowRecord();
+    }
+    UpdateRwinUI();
+}
+
+void MainWindow::ShowRecord() {
+    const int hostsValue = Settings.HostsFileEnabled == 1 ? ui::vbChecked : ui::vbUnchecked;
+    if (chk_hosts.Value() == hostsValue) {
+        chk_hosts_Click();
+    } else {
+        chk_hosts.SetValue(hostsValue);
+    }
 
     if (Settings.Ttl == 128) {
         SelectOption(opt_ttl_128);
@@ -306,15 +383,12 @@ void MainWindow::UpdateMainForm() {
         SelectOption(opt_Session_Cst);
     }
 
-    if (cmbMTUSel.ListIndex() < 0 && cmbMTUSel.ListCount() > 0) cmbMTUSel.SetListIndex(0);
+    // Both lists show the adapters the record names (after "Previous" these
+    // may differ from what the lists showed), else their first item.
+    if (cmbMTUSel.ListCount() > 0) cmbMTUSel.SetListIndex(ListPosition(Settings.MtuAdapter));
+    if (cmbRWINCalc.ListCount() > 0) cmbRWINCalc.SetListIndex(ListPosition(Settings.RwinCalc));
 
     if (Settings.RwinMultiplier != 1.0) {
-        int position = 0;
-        if (Settings.RwinCalc >= 0 && Settings.RwinCalc < static_cast<int>(adapterToList_.size()) &&
-            adapterToList_[Settings.RwinCalc] >= 0) {
-            position = adapterToList_[Settings.RwinCalc];
-        }
-        if (cmbRWINCalc.ListCount() > 0) cmbRWINCalc.SetListIndex(position);
         if (Settings.RwinMultiplier == 4.0) {
             SelectOption(opt_rwin_x4);
         } else if (Settings.RwinMultiplier == 6.0) {
@@ -328,7 +402,6 @@ void MainWindow::UpdateMainForm() {
             SelectOption(opt_rwin_custom);
         }
     } else {
-        if (cmbMTUSel.ListIndex() < 0 && cmbRWINCalc.ListCount() > 0) cmbRWINCalc.SetListIndex(0);
         if (Settings.Rwin != kDefaultRwin) {
             txt_rwin_custom.SetEnabled(true);
             txt_rwin_custom.SetText(Decimal(Settings.Rwin));

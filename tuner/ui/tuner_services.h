@@ -10,8 +10,10 @@
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
 #include "platform/os_version.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/shell.h"
 #include "platform/single_instance.h"
 #include "platform/system_restart.h"
 #include "throughput/logging.h"
@@ -35,13 +37,17 @@ struct TunerServices {
     MTimer& timers;
     DrawingSystem& drawing;
     mLogging& log;
+    // Control-panel applets, the meter and the updater; help, mail and web links.
+    Processes& processes;
+    Shell& shell;
     // The program's arguments, as Command$ gives them.
     std::string commandLine;
 };
 
-// The windows that the main window opens while it starts and closes. The
-// defaults stand in until those windows exist: no reminder, no wizard (the
-// classic view opens), no start-up-view question.
+// The windows that the main window opens and that live in other parts of the
+// program. The defaults stand in until those windows exist: no reminder, no
+// wizard (the classic view opens), no start-up-view question, and no MTU
+// finder or hosts editor (the main window stays up and usable).
 class TunerWindows {
   public:
     virtual ~TunerWindows() = default;
@@ -50,6 +56,11 @@ class TunerWindows {
     // True when the wizard opened.
     virtual bool OpenWizard() { return false; }
     virtual void ShowStartupViewDialog() {}
+    // The warnings in front of the MTU finder and of the hosts editor, shown
+    // without owner and not modal; true when one opened, and the main window
+    // then hides until the window behind it closes.
+    virtual bool OpenFindMtuWarning() { return false; }
+    virtual bool OpenHostsWarning() { return false; }
 };
 
 }  // namespace qn

@@ -50,6 +50,11 @@ void Click(PictureBox& picture) {
     picture.Click.Raise();
 }
 
+void Click(Label& label) {
+    RequireUsable(label);
+    label.Click.Raise();
+}
+
 void Type(TextBox& box, const std::string& text) {
     RequireUsable(box);
     if (box.Locked()) throw std::logic_error("text box " + box.Name() + " is locked");

@@ -20,6 +20,7 @@ void Click(CommandButton& button);
 void Click(OptionButton& option);
 void Click(CheckBox& box);
 void Click(PictureBox& picture);
+void Click(Label& label);
 void Type(TextBox& box, const std::string& text);
 void Select(ListControl& list, int index);
 // Selects the first item with this text; throws when there is none.

@@ -191,6 +191,9 @@ void ControlWindow::OnCommand(int code) {
         case ControlKind::PictureBox:
             if (code == STN_CLICKED) static_cast<PictureBox&>(control_).Click.Raise();
             break;
+        case ControlKind::Label:
+            if (code == STN_CLICKED) static_cast<Label&>(control_).Click.Raise();
+            break;
         default:
             break;
     }

@@ -12,6 +12,8 @@
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
 #include "platform/memory/memory_local_time.h"
+#include "platform/memory/memory_processes.h"
+#include "platform/memory/memory_shell.h"
 #include "platform/memory/memory_system_restart.h"
 #include "platform/single_instance.h"
 #include "tests/support/tuner_machine.h"
@@ -44,7 +46,17 @@ struct RecordingWindows : TunerWindows {
         return false;
     }
     void ShowStartupViewDialog() override { calls.push_back("startup view"); }
+    bool OpenFindMtuWarning() override {
+        calls.push_back("find mtu warning");
+        return warningsOpen;
+    }
+    bool OpenHostsWarning() override {
+        calls.push_back("hosts warning");
+        return warningsOpen;
+    }
     std::vector<std::string> calls;
+    // Whether the warnings stand in as open windows or as not there yet.
+    bool warningsOpen = false;
 };
 
 class HeadlessTuner {
@@ -66,6 +78,8 @@ class HeadlessTuner {
                    timers,
                    drawing,
                    log,
+                   processes,
+                   shell,
                    std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
         for (const char* folder :
@@ -89,6 +103,8 @@ class HeadlessTuner {
     MemoryDrawingSystem drawing;
     MemoryLocalTime localTime;
     mLogging log{files, localTime};
+    MemoryProcesses processes;
+    MemoryShell shell;
     RecordingWindows windows;
     ui::headless::HeadlessHost host;
     ui::Application app{host, "Quillon"};
