@@ -78,20 +78,6 @@ TEST_F(MainWindowTest, CaptionAndVersionLabelCarryMajorAndMinorVersion) {
     EXPECT_EQ(window.Label2.Caption(), expected);
 }
 
-TEST_F(MainWindowTest, EveryMenuCommandCanBeChosenWithoutAnyBox) {
-    window.Show();
-    std::vector<MenuLine> menus;
-    Flatten(window.Menus(), 0, menus);
-    for (const MenuLine& line : menus) {
-        ui::MenuItem* item = window.FindMenu(line.name);
-        ASSERT_NE(item, nullptr);
-        if (item->Items().empty()) {
-            EXPECT_NO_THROW(ui::headless::Choose(*item)) << line.name;
-        }
-    }
-    EXPECT_TRUE(window.Loaded());
-}
-
 TEST_F(MainWindowTest, ClosingByTheTitleBarEndsTheProgramOnceConfirmed) {
     window.Show();
     tuner.host.Script().Answer(ui::vbYes,
