@@ -43,7 +43,7 @@ class MeterStart : public MeterEndToEnd {
         TrayIcon icon;
         ASSERT_TRUE(StartMeter(meter, icon)) << "no tray icon appeared";
         Sleep(runMs);
-        ASSERT_TRUE(ExitByMenu(meter, icon)) << "Exit did not end the meter";
+        ASSERT_TRUE(ExitMeterByMenu(meter, icon)) << "Exit did not end the meter";
     }
 };
 
@@ -59,7 +59,7 @@ TEST_F(MeterStart, TheFirstStartWelcomesAndRegistersTheProgramAndTheSecondDoesNo
         std::string balloon;
         PollUntil([&] { return !(balloon = ShellTooltipText(kWelcome)).empty(); }, 5000);
         EXPECT_EQ(balloon, kWelcome) << "no welcome balloon";
-        ASSERT_TRUE(ExitByMenu(meter, icon));
+        ASSERT_TRUE(ExitMeterByMenu(meter, icon));
     }
     EXPECT_EQ(MeterSetting("Settings", "FirstRun"), "0");
     std::string run;
@@ -74,7 +74,7 @@ TEST_F(MeterStart, TheFirstStartWelcomesAndRegistersTheProgramAndTheSecondDoesNo
     ASSERT_TRUE(StartMeter(meter, icon));
     Sleep(1500);
     EXPECT_EQ(ShellTooltipText(kWelcome), "") << "the second start welcomed again";
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
     EXPECT_FALSE(ReadRegistryString(HKEY_CURRENT_USER, kRunKey, "Dapplet", run))
         << "the second start wrote the Run value again";
 }
@@ -141,7 +141,7 @@ TEST_F(MeterStart, TheMeterWindowOpensTopmostAtItsPlaceAndDoubleClickTogglesItsF
     EXPECT_TRUE(PollUntil([&] { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION) != 0; },
                           kMenuTimeoutMs));
     EXPECT_TRUE(PollUntil([] { return MeterSetting("Position", "NoBorder") == "False"; }, 2000));
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
 }
 
 // "Dapplet In: 1.5kb/s Out: 0kb/s"
@@ -171,7 +171,7 @@ TEST_F(MeterStart, TheTrayTooltipShowsTheRatesAndFollowsTheTraffic) {
     EXPECT_TRUE(MatchesRates(busy)) << busy;
     EXPECT_NE(busy, quiet) << "the tooltip did not follow the traffic";
     SetCursorPos(0, 0);
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
 }
 
 TEST_F(MeterStart, AlphaFiftyMakesTheWindowHalfTransparent) {
@@ -187,7 +187,7 @@ TEST_F(MeterStart, AlphaFiftyMakesTheWindowHalfTransparent) {
     ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
     EXPECT_EQ(alpha, 128);
     EXPECT_TRUE(flags & LWA_ALPHA);
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
 }
 
 TEST_F(MeterStart, ClosingTheMaximisedWindowKeepsTheStoredPlace) {
@@ -199,7 +199,7 @@ TEST_F(MeterStart, ClosingTheMaximisedWindowKeepsTheStoredPlace) {
     ASSERT_NE(window, nullptr);
     ShowWindowAsync(window, SW_MAXIMIZE);
     EXPECT_TRUE(PollUntil([&] { return IsZoomed(window) != FALSE; }, kMenuTimeoutMs));
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
     EXPECT_EQ(MeterSetting("Position", "Left"), "1500");
 }
 
@@ -217,7 +217,7 @@ TEST_F(MeterStart, OptimizeStartsTheTunerBesideIt) {
     HWND tuner = WaitForTopLevelWindow(Caption::Prefix("Quillon v"), 15000);
     EXPECT_NE(tuner, nullptr) << "the tuner did not start";
     TerminateOwnersOfWindows("Quillon");
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
 }
 
 TEST_F(MeterStart, WithoutTheTunerBesideItTheMenuHasNoTunerItem) {
@@ -242,7 +242,7 @@ TEST_F(MeterStart, WithoutTheTunerBesideItTheMenuHasNoTunerItem) {
         WaitForTopLevelWindow(WindowQuery{Caption::Prefix(""), meter.Id(), "#32770", true}, 3000),
         nullptr)
         << "the third item tried to start a tuner";
-    ASSERT_TRUE(ExitByMenu(meter, icon));
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
     DeleteFileA(exe.c_str());
     DeleteFileA((folder + "\\DappletLog.txt").c_str());
     RemoveDirectoryA(folder.c_str());
@@ -294,7 +294,7 @@ TEST_F(MeterStart, EachBuiltInLookShowsALiveGraph) {
             Sleep(100);
         }
         EXPECT_NE(SaveNamedScreenshot(std::string("meter-") + look.name), "") << look.name;
-        ASSERT_TRUE(ExitByMenu(meter, icon)) << look.name;
+        ASSERT_TRUE(ExitMeterByMenu(meter, icon)) << look.name;
     }
 }
 

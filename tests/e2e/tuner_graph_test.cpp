@@ -15,21 +15,6 @@
 namespace qn::e2e {
 namespace {
 
-// The picture box: the one static control without text that is much wider
-// than tall (labels have text; frames are buttons).
-HWND FindGraphBox(HWND main) {
-    std::vector<HWND> found;
-    for (HWND child : ChildWindows(main)) {
-        if (lstrcmpiA(ClassNameOf(child).c_str(), "Static") != 0 || !WindowText(child).empty()) {
-            continue;
-        }
-        RECT box{};
-        GetWindowRect(child, &box);
-        if (box.right - box.left > 3 * (box.bottom - box.top)) found.push_back(child);
-    }
-    return OnlyOne(found);
-}
-
 RgbImage CaptureWindow(HWND window) {
     RECT box{};
     GetWindowRect(window, &box);

@@ -12,7 +12,9 @@
 
 #include "tests/e2e/driver/files.h"
 #include "tests/e2e/driver/reg_fixture.h"
+#include "tests/e2e/driver/registry_dump.h"
 #include "tests/e2e/driver/wine_prefix.h"
+#include "tests/e2e/run_key.h"
 #include "tests/e2e/tuner_session.h"
 #include "tests/e2e/wine_registry_snapshot.h"
 
@@ -56,7 +58,7 @@ inline const Machine kMachines[] = {
      Pppmac::kNone,
      {"Dial-Up Adapter (Software)", "NE2000 Compatible (Hardware - ISA)",
       "Realtek RTL8139(A/B/C/8130) PCI Fast Ethernet NIC (Hardware - PCI)", "AOL Adapter (AOL)",
-      "Microsoft Virtual Private Networking Adapter (Hardware)", "AOL Adapter (Hardware)"},
+      "Microsoft Virtual Private Networking Adapter (Hardware)"},
      {"Realtek RTL8139(A/B/C/8130) PCI Fast Ethernet NIC (Hardware - ISA)",
       "NE1000 Compatible (Hardware - ISA)"}},
     {"winme",
@@ -119,7 +121,28 @@ inline std::string PppmacSource(Pppmac pppmac) {
     }
 }
 
-constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Where the tuner keeps the hosts file on the emulated Windows.
+inline std::string HostsPathOn(const std::string& windowsVersion) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const bool nt =
+        windowsVersion == "nt40" || windowsVersion == "win2k" || windowsVersion == "winxp";
+    return std::string(windows) + (nt ? "\\system32\\drivers\\etc\\hosts" : "\\hosts");
+}
+
+// The Run value that starts the tuner's log-on reminder while the hosts file
+// is on; "<absent>" when there is none.
+constexpr const char* kReminderRunValue = "Quillon";
+inline std::string TunerRunValue() {
+    std::string value;
+    return ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kReminderRunValue, value) ? value
+                                                                                     : "<absent>";
+}
+
+// What TunerRunValue() is once the tuner has started or ticked "Enable".
+inline std::string TunerRunValueWhileHostsOn() {
+    return BesideProgram(kTunerExe) + " splash";
+}
 
 // The HKEY_LOCAL_MACHINE trees of the TCP/IP settings and the adapters that
 // the tuner reads, the services a fixture names included.
@@ -154,5 +177,33 @@ inline void PutMachineInPlace(const Machine& machine, std::string& fixtureText) 
     ASSERT_TRUE(ImportMachineRegFile(FixturePath(machine))) << FixturePath(machine);
     ASSERT_TRUE(SetProgramWindowsVersion(kTunerExe, machine.windowsVersion));
 }
+
+// A tuner run on the machine that the test's parameter names: the machine is
+// put in place before the test, and the tuner, once started, is closed after
+// it.
+class TunerRunOnMachine : public TunerEndToEnd, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        TunerEndToEnd::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        std::string fixture;
+        PutMachineInPlace(MachineNamed(GetParam()), fixture);
+    }
+
+    void TearDown() override {
+        if (main_ != nullptr && tuner_.Running()) {
+            EXPECT_TRUE(CloseTuner(tuner_, main_));
+        }
+        TunerEndToEnd::TearDown();
+    }
+
+    void StartClassic() {
+        main_ = StartTuner(tuner_, "classic");
+        ASSERT_NE(main_, nullptr) << "no main window on " << GetParam();
+    }
+
+    Process tuner_;
+    HWND main_ = nullptr;
+};
 
 }  // namespace qn::e2e

@@ -106,6 +106,12 @@ TEST_F(TunerMenus, ChoosingAnItemByCaptionPathKeepsTheTunerRunning) {
     // The command is posted; give the tuner time to handle it before looking.
     EXPECT_FALSE(PollUntil([&] { return !tuner_.Running(); }, 1000));
     EXPECT_TRUE(IsWindow(main_) && IsShown(main_));
+    // The item opens the modal About box, which must close before the tuner can.
+    HWND about =
+        WaitForTopLevelWindow(Caption::Exact("About Quillon"), kStartTimeoutMs, tuner_.Id());
+    ASSERT_NE(about, nullptr) << "\"About\" opened no \"About Quillon\" window";
+    ASSERT_TRUE(PressButton(about, "OK"));
+    EXPECT_TRUE(PollUntil([&] { return IsEnabled(main_); }, kExitTimeoutMs));
 }
 
 }  // namespace

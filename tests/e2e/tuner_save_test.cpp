@@ -29,15 +29,6 @@ using machine_test::MachineExpectation;
 using machine_test::RegistryChange;
 using machine_test::SameLines;
 
-// How long a question may take to come up.
-constexpr DWORD kQuestionTimeoutMs = 5000;
-
-std::string Joined(const std::vector<std::string>& texts) {
-    std::string joined;
-    for (const std::string& text : texts) joined += "\n  \"" + text + "\"";
-    return joined.empty() ? " none" : joined;
-}
-
 // The table's changes as lines, a text's NUL ignored (Wine decides it, see
 // IgnoringTextTerminator): a change of the NUL alone is no change here.
 std::vector<std::string> ExpectedChangeLines(const std::vector<RegistryChange>& changes) {
@@ -97,27 +88,11 @@ class TunerLeaving : public TunerEndToEnd, public ::testing::WithParamInterface<
         return ::testing::AssertionSuccess();
     }
 
-    // Waits for the message box saying text, checks its title and buttons,
-    // and presses answer.
-    static void Answer(const Process& tuner, const std::string& text,
-                       const std::vector<std::string>& buttons, const std::string& answer) {
-        std::vector<std::string> others;
-        HWND box = WaitForMessageBoxSaying(tuner, text, others, kQuestionTimeoutMs);
-        ASSERT_NE(box, nullptr) << "no message box \"" << text
-                                << "\"; other dialogs:" << Joined(others);
-        EXPECT_TRUE(others.empty()) << "before \"" << text << "\":" << Joined(others);
-        EXPECT_EQ(WindowText(box), kAppTitle) << text;
-        EXPECT_EQ(ButtonCaptions(box), buttons) << text;
-        ASSERT_TRUE(PressButton(box, answer)) << text;
-        EXPECT_TRUE(PollUntil([box] { return !IsWindow(box); }, kQuestionTimeoutMs))
-            << "\"" << text << "\" stayed after " << answer;
-    }
-
     // Declines the restart as a user would: No, then OK to the reminder.
     static void DeclineRestart(const Process& tuner) {
-        Answer(tuner, kRestartQuestion, {"Yes", "No"}, "No");
+        AnswerMessageBox(tuner, kRestartQuestion, {"Yes", "No"}, "No");
         if (::testing::Test::HasFatalFailure()) return;
-        Answer(tuner, kRestartReminder, {"OK"}, "OK");
+        AnswerMessageBox(tuner, kRestartReminder, {"OK"}, "OK");
     }
 
     static void ExpectEndWithoutMoreDialogs(const Process& tuner) {
@@ -195,12 +170,12 @@ TEST_P(ClosingByTitleBar, AsksAndYesEndsWithoutSaving) {
     ASSERT_TRUE(Press(main, "Optimum"));
 
     PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_NO_FATAL_FAILURE(Answer(tuner, kExitQuestion, {"Yes", "No"}, "No"));
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(tuner, kExitQuestion, {"Yes", "No"}, "No"));
     EXPECT_EQ(WaitForDialog(tuner.Id(), 500), nullptr) << "a dialog after No";
     EXPECT_TRUE(IsShown(main)) << "No closed the window";
 
     PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_NO_FATAL_FAILURE(Answer(tuner, kExitQuestion, {"Yes", "No"}, "Yes"));
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(tuner, kExitQuestion, {"Yes", "No"}, "Yes"));
     ExpectEndWithoutMoreDialogs(tuner);
     EXPECT_TRUE(SameLines({}, Differences(before, TcpipValues())));
 }

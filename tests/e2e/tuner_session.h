@@ -100,6 +100,33 @@ inline std::vector<std::string> ButtonCaptions(HWND dialog) {
     return captions;
 }
 
+// Texts one to a line, quoted, for failure messages.
+inline std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) joined += "\n  \"" + text + "\"";
+    return joined.empty() ? " none" : joined;
+}
+
+// How long a question may take to come up.
+constexpr DWORD kQuestionTimeoutMs = 5000;
+
+// Waits for the tuner's message box saying text, checks that it is the first
+// dialog, its title and its buttons, and presses answer.
+inline void AnswerMessageBox(const Process& tuner, const std::string& text,
+                             const std::vector<std::string>& buttons, const std::string& answer,
+                             const std::string& title = kAppTitle) {
+    std::vector<std::string> others;
+    HWND box = WaitForMessageBoxSaying(tuner, text, others, kQuestionTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no message box \"" << text
+                            << "\"; other dialogs:" << Joined(others);
+    EXPECT_TRUE(others.empty()) << "before \"" << text << "\":" << Joined(others);
+    EXPECT_EQ(WindowText(box), title) << text;
+    EXPECT_EQ(ButtonCaptions(box), buttons) << text;
+    ASSERT_TRUE(PressButton(box, answer)) << text;
+    EXPECT_TRUE(PollUntil([box] { return !IsWindow(box); }, kQuestionTimeoutMs))
+        << "\"" << text << "\" stayed after " << answer;
+}
+
 // What the caption adds to kVersionCaption for Wine's name of the emulated
 // Windows version.
 inline std::string CaptionSuffixFor(const std::string& windowsVersion, bool dun13 = false) {
@@ -154,6 +181,31 @@ inline HWND FindButton(HWND window, const std::string& caption) {
     return OnlyOne(found);
 }
 
+// The small graph's picture box: the one static control without text that is
+// much wider than tall (labels have text; frames are buttons).
+inline HWND FindGraphBox(HWND main) {
+    std::vector<HWND> found;
+    for (HWND child : ChildWindows(main)) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), "Static") != 0 || !WindowText(child).empty()) {
+            continue;
+        }
+        RECT box{};
+        GetWindowRect(child, &box);
+        if (box.right - box.left > 3 * (box.bottom - box.top)) found.push_back(child);
+    }
+    return OnlyOne(found);
+}
+
+// The one button (check box, option) captioned caption inside the frame
+// captioned frame; nullptr when there is none or more than one.
+inline HWND FindButtonInFrame(HWND window, const std::string& frame, const std::string& caption) {
+    std::vector<HWND> found;
+    for (HWND button : ChildrenInGroupBox(window, frame, "Button")) {
+        if (WithoutMnemonics(WindowText(button)) == caption) found.push_back(button);
+    }
+    return OnlyOne(found);
+}
+
 inline TunerStartControls FindStartControls(HWND mainWindow) {
     TunerStartControls controls;
     std::vector<HWND> labels;
@@ -173,6 +225,12 @@ inline TunerStartControls FindStartControls(HWND mainWindow) {
     controls.mtuAdapters = OnlyOne(ChildrenInGroupBox(mainWindow, "MaxMTU", "ComboBox"));
     controls.rwinAdapters = OnlyOne(ChildrenInGroupBox(mainWindow, "RWIN", "ComboBox"));
     return controls;
+}
+
+// For INSTANTIATE_TEST_SUITE_P over Wine's version names: the name as the
+// test's name.
+inline std::string VersionTestName(const ::testing::TestParamInfo<const char*>& info) {
+    return info.param;
 }
 
 // Skips where this tree builds no tuner; ends any tuner left from an earlier

@@ -33,9 +33,7 @@ TEST_P(TunerOnEachWindows, OpensItsMainWindowAndEndsOnClose) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowsVersions, TunerOnEachWindows, ::testing::ValuesIn(kWindowsVersions),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param);
-                         });
+                         VersionTestName);
 
 TEST_F(TunerEndToEnd, SecondStartReportsThePreviousInstanceAndEnds) {
     Process first;

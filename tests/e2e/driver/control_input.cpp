@@ -64,6 +64,20 @@ void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+void PostMouseClick(HWND window, POINT at, UINT down, UINT up, WPARAM buttonFlag) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageA(window, WM_MOUSEMOVE, 0, where);
+    PostMessageA(window, down, buttonFlag, where);
+    PostMessageA(window, up, 0, where);
+}
+
+void ClickMiddle(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    PostMouseClick(control, POINT{client.right / 2, client.bottom / 2}, WM_LBUTTONDOWN,
+                   WM_LBUTTONUP, MK_LBUTTON);
+}
+
 void SetEditText(HWND edit, const std::string& text) {
     SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     // A single-line edit control sends EN_CHANGE for WM_SETTEXT itself; a

@@ -12,6 +12,12 @@ std::string WithoutMnemonics(const std::string& caption);
 // Posts BM_CLICK: the button's handler may open a modal window, which must
 // not block the driver.
 void Click(HWND button);
+// Posts a mouse move, button press and release at a point of the window's
+// client area, as a user's click would come.
+void PostMouseClick(HWND window, POINT at, UINT down, UINT up, WPARAM buttonFlag);
+// A left click in the middle of a control that answers the mouse but not
+// BM_CLICK (a label, a picture box).
+void ClickMiddle(HWND control);
 
 // Replaces an edit control's text and tells its parent, as typing would.
 void SetEditText(HWND edit, const std::string& text);

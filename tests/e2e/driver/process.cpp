@@ -2,6 +2,9 @@
 
 #include <vector>
 
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
 #include "tests/e2e/driver/window_finder.h"
 
 namespace qn::e2e {
@@ -56,6 +59,13 @@ bool Process::Start(const std::string& exePath, const std::string& arguments) {
     return true;
 }
 
+bool Process::Attach(DWORD pid) {
+    Terminate();
+    handle_ = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid);
+    id_ = handle_ != nullptr ? pid : 0;
+    return handle_ != nullptr;
+}
+
 bool Process::Running() const {
     return handle_ != nullptr && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
 }
@@ -97,6 +107,22 @@ int TerminateOwnersOfWindows(const std::string& captionPrefix) {
         CloseHandle(process);
     }
     return ended;
+}
+
+std::vector<DWORD> ProcessIdsNamed(const std::string& exeName) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        const std::string file = entry.szExeFile;
+        const std::string name = file.substr(file.find_last_of('\\') + 1);
+        if (lstrcmpiA(name.c_str(), exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
 }
 
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace qn::e2e {
 
@@ -19,6 +20,10 @@ class Process {
     // Starts exePath with the given argument text; the working directory is
     // the program's own folder. Returns false (and stays empty) on failure.
     bool Start(const std::string& exePath, const std::string& arguments = "");
+    // Takes on a process that someone else started (the program under test),
+    // so that the test can wait for it and ends it if it fails; false when it
+    // cannot be opened.
+    bool Attach(DWORD pid);
 
     bool Started() const { return handle_ != nullptr; }
     bool Running() const;
@@ -40,6 +45,10 @@ class Process {
 // Ends every process that owns a top-level window whose caption begins with
 // captionPrefix (leftovers of an earlier, failed run).
 int TerminateOwnersOfWindows(const std::string& captionPrefix);
+
+// The ids of the running processes whose program file is named exeName
+// (ignoring case), e.g. "rundll32.exe".
+std::vector<DWORD> ProcessIdsNamed(const std::string& exeName);
 
 // Runs a command line to its end within timeoutMs; returns its exit code, or
 // -1 when it could not start or was stopped for taking too long.

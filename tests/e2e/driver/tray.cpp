@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/e2e/driver/control_input.h"
 #include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/window_finder.h"
@@ -75,10 +76,7 @@ std::vector<TrayIcon> PaintedIcons(HWND tray) {
 }
 
 void PostClick(const TrayIcon& icon, UINT down, UINT up, WPARAM buttonFlag) {
-    const LPARAM at = MAKELPARAM(icon.at.x, icon.at.y);
-    PostMessageA(icon.window, WM_MOUSEMOVE, 0, at);
-    PostMessageA(icon.window, down, buttonFlag, at);
-    PostMessageA(icon.window, up, 0, at);
+    PostMouseClick(icon.window, icon.at, down, up, buttonFlag);
 }
 
 void PostKey(HWND window, WPARAM key) {

@@ -6,6 +6,8 @@ namespace qn::e2e {
 
 namespace {
 
+constexpr UINT kTextTimeoutMs = 5000;
+
 struct Collector {
     const WindowQuery* query;
     std::vector<HWND> found;
@@ -36,11 +38,19 @@ bool Caption::Matches(const std::string& caption) const {
 
 std::string WindowText(HWND window) {
     // WM_GETTEXT rather than GetWindowTextA: it also reads the text of
-    // controls that belong to another process.
-    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    // controls that belong to another process. Bounded, as every wait here:
+    // a window whose program hangs reads as "" instead of hanging the test.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs,
+                             &length)) {
+        return "";
+    }
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied =
-        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                             SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
+        return "";
+    }
     text.resize(static_cast<size_t>(copied));
     return text;
 }
