@@ -119,8 +119,10 @@ class RegistryTools : public ::testing::Test {
 TEST_F(RegistryTools, ExportListsValuesAndSubKeysInOrder) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_, "Name", "value"));
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_ + "\\Sub", "", "default"));
+    const std::string path = "HKEY_CURRENT_USER\\" + key_;
     EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_),
-              "[" + key_ + "]\n\"Name\"=\"value\"\n\n[" + key_ + "\\Sub]\n@=\"default\"\n");
+              "REGEDIT4\r\n\r\n[" + path + "]\r\n\"Name\"=\"value\"\r\n\r\n[" + path +
+                  "\\Sub]\r\n@=\"default\"\r\n\r\n");
     ASSERT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, key_));
     EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key_));
     EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_), "");
