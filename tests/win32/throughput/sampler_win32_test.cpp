@@ -4,7 +4,7 @@
 
 #include "platform/win32/win32_services.h"
 #include "tests/win32/common/loopback_datagrams.h"
-#include "tests/win32/throughput/message_pump.h"
+#include "tests/win32/common/message_pump.h"
 #include "throughput/net_status.h"
 
 namespace qn::win32 {
