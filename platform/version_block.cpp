@@ -7,6 +7,7 @@
 
 #include "platform/ansi_code_page.h"
 #include "support/ansi_case.h"
+#include "support/path_parts.h"
 
 namespace qn {
 
@@ -185,21 +186,6 @@ std::optional<NodeView> FindChild(const Bytes& block, const NodeView& parent,
     return std::nullopt;
 }
 
-std::vector<std::string> PathParts(const std::string& subBlock) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : subBlock) {
-        if (c == '\\') {
-            if (!part.empty()) parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
 // The 16-bit format has an ANSI key where the 32-bit one has its type word.
 bool IsSixteenBitBlock(const Bytes& block) {
     return block.size() > 4 && block[4] >= ' ';
@@ -230,7 +216,7 @@ std::optional<std::vector<std::uint8_t>> QueryVersionBlock(const std::vector<std
                                                            const std::string& subBlock) {
     if (IsSixteenBitBlock(block)) return std::nullopt;
     auto node = ReadNode(block, 0, block.size());
-    for (const std::string& part : PathParts(subBlock)) {
+    for (const std::string& part : PathParts(subBlock, "\\")) {
         if (!node) break;
         node = FindChild(block, *node, AnsiToUtf16(part));
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "support/ansi_case.h"
+#include "support/path_parts.h"
 
 namespace qn {
 
@@ -13,32 +14,17 @@ std::string ParentKey(const std::string& key) {
     return slash == std::string::npos ? std::string() : key.substr(0, slash);
 }
 
-std::vector<std::string> Components(const std::string& path) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : path) {
-        if (c == '\\' || c == '/') {
-            if (!part.empty()) parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
 std::string LastComponent(const std::string& path) {
-    const auto parts = Components(path);
+    const auto parts = PathParts(path);
     return parts.empty() ? std::string() : parts.back();
 }
 
 std::size_t ComponentCount(const std::string& key) {
-    return Components(key).size();
+    return PathParts(key).size();
 }
 
 std::string Component(const std::string& path, std::size_t index) {
-    const auto parts = Components(path);
+    const auto parts = PathParts(path);
     return index < parts.size() ? parts[index] : std::string();
 }
 

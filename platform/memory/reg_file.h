@@ -1,5 +1,6 @@
 #pragma once
-// REGEDIT4 registry files: loading into any Registry and saving a key tree.
+// REGEDIT4 registry files: loading into any Registry (or reading the contents
+// without one) and saving a key tree.
 //
 // Saving writes "REGEDIT4", then each key as "[ROOT\path]" followed by its
 // values, the key's sub-keys after it, all in the registry's enumeration
@@ -28,6 +29,34 @@ struct RegFileLoadResult {
 };
 
 RegFileLoadResult LoadRegFile(Registry& registry, const std::string& text);
+
+// What a file asks for, key line by key line and value by value, for callers
+// that want the contents rather than a registry (LoadRegFile is one of them).
+// A handler that returns false sets *error, which becomes the line's fault;
+// the values of a key that failed to open are skipped without more faults.
+class RegFileHandler {
+  public:
+    virtual ~RegFileHandler() = default;
+    // "[ROOT\path]": the values that follow belong to this key.
+    virtual bool OpenKey(RegKey root, const std::string& path, std::string* error) = 0;
+    // "[-ROOT\path]"; the path is empty for a root.
+    virtual bool DeleteKey(RegKey root, const std::string& path, std::string* error) = 0;
+    // A value of the open key; the name is empty for "@".
+    virtual bool SetValue(const std::string& name, std::uint32_t type,
+                          const std::vector<std::uint8_t>& data, std::string* error) = 0;
+    // "name"=-
+    virtual bool DeleteValue(const std::string& name, std::string* error) = 0;
+};
+
+RegFileLoadResult ReadRegFile(const std::string& text, RegFileHandler& handler);
+
+// The data of one value as a saved value line has it after "=", on one line
+// however long: "text" (for a REG_SZ that saves as text), dword:0000000a,
+// hex:01,02 or hex(7):... ParseRegFileValueData reads such data (as a value
+// line does) and fails on anything else, a deletion's "-" included.
+std::string RegFileValueData(std::uint32_t type, const std::vector<std::uint8_t>& data);
+bool ParseRegFileValueData(const std::string& text, std::uint32_t* type,
+                           std::vector<std::uint8_t>* data);
 
 // Saves root\path with everything below it into *text. Fails with the
 // registry's code, or kRegInvalidParameter for an unknown root or a name with

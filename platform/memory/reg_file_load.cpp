@@ -1,4 +1,5 @@
 #include <cctype>
+#include <utility>
 
 #include "platform/memory/reg_file.h"
 
@@ -188,12 +189,11 @@ bool ParseValueData(const std::string& s, std::size_t i, ValueData* value, std::
     return false;
 }
 
-class Loader {
+// Reads the lines and hands each key and value to the handler; values of a
+// key line that failed are skipped without a further fault.
+class Reader {
   public:
-    explicit Loader(Registry& registry) : registry_(registry) {}
-    ~Loader() { CloseKey(); }
-    Loader(const Loader&) = delete;
-    Loader& operator=(const Loader&) = delete;
+    explicit Reader(RegFileHandler& handler) : handler_(handler) {}
 
     RegFileLoadResult Run(const std::string& text) {
         bool unfinished = false;
@@ -210,12 +210,9 @@ class Loader {
     }
 
   private:
-    void Fail(int line, std::string message) { result_.errors.push_back({line, message}); }
+    enum class KeyState { kNone, kOpen, kFailed };
 
-    void CloseKey() {
-        if (key_) registry_.CloseKey(key_);
-        key_ = 0;
-    }
+    void Fail(int line, std::string message) { result_.errors.push_back({line, message}); }
 
     void Line(const LogicalLine& line) {
         const std::string& s = line.text;
@@ -230,8 +227,7 @@ class Loader {
     }
 
     void KeyLine(int number, const std::string& s) {
-        CloseKey();
-        skip_values_ = true;  // until the key is open
+        state_ = KeyState::kFailed;  // until the key is open
         const std::size_t close = s.rfind(']');
         if (close == std::string::npos || !AtEndOfData(s, close + 1)) {
             Fail(number, "key line without closing ']'");
@@ -248,26 +244,22 @@ class Loader {
             Fail(number, "unknown root key '" + root_name + "'");
             return;
         }
+        std::string error;
         if (remove) {
-            skip_values_ = false;  // values after a deletion are faults
-            RegStatus status =
-                path.empty() ? kRegInvalidParameter : registry_.DeleteTree(root, path);
-            if (status != kRegSuccess && status != kRegFileNotFound)
-                Fail(number, "cannot delete key (error " + std::to_string(status) + ")");
+            state_ = KeyState::kNone;  // values after a deletion are faults
+            if (!handler_.DeleteKey(root, path, &error)) Fail(number, error);
             return;
         }
-        RegStatus status = registry_.CreateKey(root, path, kKeyAllAccess, &key_, nullptr);
-        if (status != kRegSuccess) {
-            key_ = 0;
-            Fail(number, "cannot create key (error " + std::to_string(status) + ")");
+        if (!handler_.OpenKey(root, path, &error)) {
+            Fail(number, error);
             return;
         }
-        skip_values_ = false;
+        state_ = KeyState::kOpen;
     }
 
     void ValueLine(int number, const std::string& s, std::size_t i) {
-        if (!key_) {
-            if (!skip_values_) Fail(number, "value outside a key");
+        if (state_ != KeyState::kOpen) {
+            if (state_ == KeyState::kNone) Fail(number, "value outside a key");
             return;
         }
         std::string name, error;
@@ -288,24 +280,89 @@ class Loader {
             Fail(number, error.empty() ? "missing value data" : error);
             return;
         }
-        RegStatus status = value.remove
-                               ? registry_.DeleteValue(key_, name)
-                               : registry_.SetValue(key_, name, value.type, value.bytes.data(),
-                                                    static_cast<std::uint32_t>(value.bytes.size()));
-        if (status != kRegSuccess && !(value.remove && status == kRegFileNotFound))
-            Fail(number, "cannot write value (error " + std::to_string(status) + ")");
+        const bool done = value.remove ? handler_.DeleteValue(name, &error)
+                                       : handler_.SetValue(name, value.type, value.bytes, &error);
+        if (!done) Fail(number, error);
+    }
+
+    RegFileHandler& handler_;
+    KeyState state_ = KeyState::kNone;
+    RegFileLoadResult result_;
+};
+
+// Carries out what the text asks for in a registry.
+class Loader : public RegFileHandler {
+  public:
+    explicit Loader(Registry& registry) : registry_(registry) {}
+    ~Loader() override { CloseKey(); }
+    Loader(const Loader&) = delete;
+    Loader& operator=(const Loader&) = delete;
+
+    bool OpenKey(RegKey root, const std::string& path, std::string* error) override {
+        CloseKey();
+        const RegStatus status = registry_.CreateKey(root, path, kKeyAllAccess, &key_, nullptr);
+        if (status == kRegSuccess) return true;
+        key_ = 0;
+        return Failed("cannot create key", status, error);
+    }
+
+    bool DeleteKey(RegKey root, const std::string& path, std::string* error) override {
+        CloseKey();
+        const RegStatus status =
+            path.empty() ? kRegInvalidParameter : registry_.DeleteTree(root, path);
+        if (status == kRegSuccess || status == kRegFileNotFound) return true;
+        return Failed("cannot delete key", status, error);
+    }
+
+    bool SetValue(const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data, std::string* error) override {
+        const RegStatus status = registry_.SetValue(key_, name, type, data.data(),
+                                                    static_cast<std::uint32_t>(data.size()));
+        return status == kRegSuccess || Failed("cannot write value", status, error);
+    }
+
+    bool DeleteValue(const std::string& name, std::string* error) override {
+        const RegStatus status = registry_.DeleteValue(key_, name);
+        if (status == kRegSuccess || status == kRegFileNotFound) return true;
+        return Failed("cannot write value", status, error);
+    }
+
+  private:
+    static bool Failed(const char* what, RegStatus status, std::string* error) {
+        *error = std::string(what) + " (error " + std::to_string(status) + ")";
+        return false;
+    }
+
+    void CloseKey() {
+        if (key_) registry_.CloseKey(key_);
+        key_ = 0;
     }
 
     Registry& registry_;
     RegKey key_ = 0;
-    bool skip_values_ = false;  // after a faulty key line, its values are not reported again
-    RegFileLoadResult result_;
 };
 
 }  // namespace
 
+RegFileLoadResult ReadRegFile(const std::string& text, RegFileHandler& handler) {
+    return Reader(handler).Run(text);
+}
+
 RegFileLoadResult LoadRegFile(Registry& registry, const std::string& text) {
-    return Loader(registry).Run(text);
+    Loader loader(registry);
+    return ReadRegFile(text, loader);
+}
+
+bool ParseRegFileValueData(const std::string& text, std::uint32_t* type,
+                           std::vector<std::uint8_t>* data) {
+    ValueData value;
+    std::string error;
+    const std::size_t start = SkipBlanks(text, 0);
+    if (start >= text.size() || !ParseValueData(text, start, &value, &error) || value.remove)
+        return false;
+    *type = value.type;
+    *data = std::move(value.bytes);
+    return true;
 }
 
 }  // namespace qn

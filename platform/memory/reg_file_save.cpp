@@ -31,7 +31,8 @@ bool WritableAsString(const std::vector<std::uint8_t>& data) {
     return true;
 }
 
-std::string HexList(std::string line, const std::vector<std::uint8_t>& data) {
+// Wraps after a comma once the line has reached the wrap column.
+std::string HexList(std::string line, const std::vector<std::uint8_t>& data, bool wrap) {
     std::string out;
     for (std::size_t i = 0; i < data.size(); ++i) {
         char byte[4];
@@ -39,7 +40,7 @@ std::string HexList(std::string line, const std::vector<std::uint8_t>& data) {
         line += byte;
         if (i + 1 == data.size()) break;
         line += ',';
-        if (line.size() >= kHexWrapColumn) {
+        if (wrap && line.size() >= kHexWrapColumn) {
             out += line + "\\" + kNewLine;
             line = "  ";
         }
@@ -47,9 +48,9 @@ std::string HexList(std::string line, const std::vector<std::uint8_t>& data) {
     return out + line;
 }
 
-std::string ValueLine(const std::string& name, std::uint32_t type,
-                      const std::vector<std::uint8_t>& data) {
-    const std::string head = (name.empty() ? std::string("@") : Quoted(name)) + "=";
+// head followed by the value's data.
+std::string WithData(const std::string& head, std::uint32_t type,
+                     const std::vector<std::uint8_t>& data, bool wrap) {
     if (type == kRegSz && WritableAsString(data))
         return head + Quoted(std::string(data.begin(), data.end() - 1));
     if (type == kRegDword && data.size() == 4) {
@@ -59,10 +60,15 @@ std::string ValueLine(const std::string& name, std::uint32_t type,
                                             static_cast<std::uint32_t>(data[3]) << 24));
         return head + number;
     }
-    if (type == kRegBinary) return HexList(head + "hex:", data);
+    if (type == kRegBinary) return HexList(head + "hex:", data, wrap);
     char prefix[24];
     std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
-    return HexList(head + prefix, data);
+    return HexList(head + prefix, data, wrap);
+}
+
+std::string ValueLine(const std::string& name, std::uint32_t type,
+                      const std::vector<std::uint8_t>& data) {
+    return WithData((name.empty() ? std::string("@") : Quoted(name)) + "=", type, data, true);
 }
 
 class Saver {
@@ -154,6 +160,10 @@ RegStatus StoredPath(Registry& registry, RegKey root, const std::string& path,
 }
 
 }  // namespace
+
+std::string RegFileValueData(std::uint32_t type, const std::vector<std::uint8_t>& data) {
+    return WithData("", type, data, false);
+}
 
 RegStatus SaveRegFile(Registry& registry, RegKey root, const std::string& path, std::string* text) {
     const char* root_name = RegRootName(root);

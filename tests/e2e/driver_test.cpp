@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
@@ -119,8 +120,10 @@ class RegistryTools : public ::testing::Test {
 TEST_F(RegistryTools, ExportListsValuesAndSubKeysInOrder) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_, "Name", "value"));
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, key_ + "\\Sub", "", "default"));
+    const std::string path = "HKEY_CURRENT_USER\\" + key_;
     EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_),
-              "[" + key_ + "]\n\"Name\"=\"value\"\n\n[" + key_ + "\\Sub]\n@=\"default\"\n");
+              "REGEDIT4\r\n\r\n[" + path + "]\r\n\"Name\"=\"value\"\r\n\r\n[" + path +
+                  "\\Sub]\r\n@=\"default\"\r\n\r\n");
     ASSERT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, key_));
     EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key_));
     EXPECT_EQ(ExportRegistryTree(HKEY_CURRENT_USER, key_), "");
@@ -193,6 +196,48 @@ TEST(Dialogs, MnemonicMarkersAreIgnoredInCaptions) {
     EXPECT_EQ(WithoutMnemonics("Trailing&"), "Trailing");
 }
 
+// Windows on a thread of their own, as another program's would be: create()
+// makes them there, and the thread runs their message loop until Stop, which
+// destroys the window create() returned.
+class WindowThread {
+  public:
+    WindowThread() = default;
+    WindowThread(const WindowThread&) = delete;
+    WindowThread& operator=(const WindowThread&) = delete;
+    ~WindowThread() { Stop(); }
+
+    // Registers the window class; true once create() has run.
+    bool Start(const char* className, WNDPROC proc, std::function<HWND()> create) {
+        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, className, proc, create] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = proc;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.lpszClassName = className;
+            RegisterClassA(&windowClass);
+            HWND top = create();
+            threadId_ = GetCurrentThreadId();
+            SetEvent(ready_);
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+            DestroyWindow(top);
+        });
+        return WaitForSingleObject(ready_, 5000) == WAIT_OBJECT_0;
+    }
+
+    void Stop() {
+        if (!thread_.joinable()) return;
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        CloseHandle(ready_);
+    }
+
+  private:
+    HANDLE ready_ = nullptr;
+    std::thread thread_;
+    std::atomic<DWORD> threadId_{0};
+};
+
 // A window with a combo box on a thread of its own, counting the selection
 // notifications that reach the parent.
 class ComboFixture : public ::testing::Test {
@@ -204,13 +249,7 @@ class ComboFixture : public ::testing::Test {
 
     void SetUp() override {
         selChanges_ = 0;
-        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        ui_ = std::thread([this] {
-            WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = Proc;
-            windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = "QnE2EComboProbe";
-            RegisterClassA(&windowClass);
+        ASSERT_TRUE(ui_.Start("QnE2EComboProbe", Proc, [this] {
             parent_ = CreateWindowA("QnE2EComboProbe", "Combo probe", WS_OVERLAPPEDWINDOW, 0, 0,
                                     300, 200, nullptr, nullptr, nullptr, nullptr);
             combo_ =
@@ -219,25 +258,14 @@ class ComboFixture : public ::testing::Test {
             for (const char* item : {"576", "1500"}) {
                 SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
             }
-            uiThreadId_ = GetCurrentThreadId();
-            SetEvent(ready_);
-            MSG msg;
-            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-            DestroyWindow(parent_);
-        });
-        WaitForSingleObject(ready_, 5000);
+            return parent_;
+        }));
     }
 
-    void TearDown() override {
-        PostThreadMessageA(uiThreadId_, WM_QUIT, 0, 0);
-        ui_.join();
-        CloseHandle(ready_);
-    }
+    void TearDown() override { ui_.Stop(); }
 
     static inline int selChanges_ = 0;
-    HANDLE ready_ = nullptr;
-    std::thread ui_;
-    DWORD uiThreadId_ = 0;
+    WindowThread ui_;
     HWND parent_ = nullptr;
     HWND combo_ = nullptr;
 };
@@ -293,13 +321,7 @@ class TextAndMenuFixture : public ::testing::Test {
         changes_.clear();
         textAtChange_.clear();
         menuCommand_ = 0;
-        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        ui_ = std::thread([this] {
-            WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = Proc;
-            windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = "QnE2ETextProbe";
-            RegisterClassA(&windowClass);
+        ASSERT_TRUE(ui_.Start("QnE2ETextProbe", Proc, [this] {
             parent_ = CreateWindowA("QnE2ETextProbe", "Text probe", WS_OVERLAPPEDWINDOW, 0, 0, 300,
                                     200, nullptr, BuildMenuBar(), nullptr, nullptr);
             singleLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "old", WS_CHILD | WS_VISIBLE,
@@ -308,29 +330,18 @@ class TextAndMenuFixture : public ::testing::Test {
             multiLine_ = CreateWindowExA(
                 WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 40, 200, 60,
                 parent_, reinterpret_cast<HMENU>(kMultiLineId), nullptr, nullptr);
-            uiThreadId_ = GetCurrentThreadId();
-            SetEvent(ready_);
-            MSG msg;
-            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-            DestroyWindow(parent_);
-        });
-        ASSERT_EQ(WaitForSingleObject(ready_, 5000), WAIT_OBJECT_0);
+            return parent_;
+        }));
         ASSERT_NE(singleLine_, nullptr);
         ASSERT_NE(multiLine_, nullptr);
     }
 
-    void TearDown() override {
-        PostThreadMessageA(uiThreadId_, WM_QUIT, 0, 0);
-        ui_.join();
-        CloseHandle(ready_);
-    }
+    void TearDown() override { ui_.Stop(); }
 
     static inline std::map<int, int> changes_;
     static inline std::map<int, std::string> textAtChange_;
     static inline std::atomic<UINT> menuCommand_{0};
-    HANDLE ready_ = nullptr;
-    std::thread ui_;
-    DWORD uiThreadId_ = 0;
+    WindowThread ui_;
     HWND parent_ = nullptr;
     HWND singleLine_ = nullptr;
     HWND multiLine_ = nullptr;

@@ -1,6 +1,8 @@
 // Console driver for shell scripts: the end-to-end operations as commands.
 // Exit code 0 on success, 1 on failure, 2 on a usage error.
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -78,7 +80,10 @@ bool ImportReg(const Arguments& args) {
 bool ExportReg(const Arguments& args) {
     HKEY root = args[0] == "HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
     const std::string text = ExportRegistryTree(root, args[1]);
-    std::printf("%s", text.c_str());
+    // The text ends its lines in CR LF already.
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return !text.empty();
 }
 

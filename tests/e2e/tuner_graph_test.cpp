@@ -21,15 +21,6 @@ RgbImage CaptureWindow(HWND window) {
     return CaptureScreenRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
 }
 
-// Sends traffic for about milliseconds, in bursts.
-void KeepTrafficFlowing(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        ASSERT_TRUE(SendLoopbackTraffic(200000));
-        Sleep(100);
-    }
-}
-
 class TunerGraph : public TunerEndToEnd {
   protected:
     HWND StartOn(const char* machine) {
@@ -50,9 +41,9 @@ class TunerGraph : public TunerEndToEnd {
         HWND graph = FindGraphBox(main);
         ASSERT_NE(graph, nullptr) << "no single graph box on " << machine;
         EXPECT_TRUE(IsShown(graph)) << machine;
-        KeepTrafficFlowing(1500);
+        ASSERT_TRUE(KeepLoopbackTrafficFlowing(1500));
         const RgbImage before = CaptureWindow(graph);
-        KeepTrafficFlowing(3000);
+        ASSERT_TRUE(KeepLoopbackTrafficFlowing(3000));
         const RgbImage after = CaptureWindow(graph);
         EXPECT_GT(before.width, 0u);
         EXPECT_NE(before.pixels, after.pixels) << "the graph did not move on " << machine;

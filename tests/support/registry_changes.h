@@ -5,12 +5,13 @@
 // the registry compares them. Used by the native tests (on the in-memory
 // registry) and the end-to-end tests (on Wine's).
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/memory/reg_file.h"
 #include "support/ansi_case.h"
 
 namespace qn::machine_test {
@@ -22,24 +23,21 @@ using RegistrySnapshot = std::map<std::string, std::string>;
 // The data as the export shows it.
 // REG_SZ with its NUL, as Windows writes it.
 inline std::string Text(const std::string& text) {
-    return "\"" + text + "\"";
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return RegFileValueData(kRegSz, bytes);
 }
 
 // REG_SZ without NUL, as the tuner writes it.
 inline std::string TextNoNul(const std::string& text) {
-    std::string out = "hex(1):";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned char>(text[i]));
-        out += (i ? "," : "") + std::string(byte);
-    }
-    return out;
+    return RegFileValueData(kRegSz, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-inline std::string Dword(unsigned number) {
-    char text[24];
-    std::snprintf(text, sizeof text, "dword:%08x", number);
-    return text;
+inline std::string Dword(std::uint32_t number) {
+    std::vector<std::uint8_t> bytes;
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<std::uint8_t>(number >> shift));
+    return RegFileValueData(kRegDword, bytes);
 }
 
 // No such value.

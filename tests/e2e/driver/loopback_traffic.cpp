@@ -29,4 +29,13 @@ bool SendLoopbackTraffic(std::size_t bytes) {
     return true;
 }
 
+bool KeepLoopbackTrafficFlowing(unsigned milliseconds) {
+    const DWORD start = GetTickCount();
+    for (std::size_t burst = 0; GetTickCount() - start < milliseconds; ++burst) {
+        if (!SendLoopbackTraffic(20000 * (1 + burst % 7))) return false;
+        Sleep(100);
+    }
+    return true;
+}
+
 }  // namespace qn::e2e

@@ -2,8 +2,11 @@
 
 #include <shlwapi.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <vector>
+
+#include "platform/memory/reg_file.h"
+#include "platform/win32/win32_registry.h"
 
 namespace qn::e2e {
 
@@ -24,75 +27,6 @@ class OpenKey {
   private:
     HKEY key_ = nullptr;
 };
-
-std::string Hex(const std::vector<BYTE>& data) {
-    std::string text;
-    char byte[4];
-    for (size_t i = 0; i < data.size(); ++i) {
-        std::snprintf(byte, sizeof(byte), i == 0 ? "%02x" : ",%02x", data[i]);
-        text += byte;
-    }
-    return text;
-}
-
-std::string FormatValue(DWORD type, std::vector<BYTE> data) {
-    char number[32];
-    switch (type) {
-        case REG_SZ: {
-            std::string text(data.begin(), data.end());
-            // A stored terminating NUL is no part of the text.
-            while (!text.empty() && text.back() == '\0') text.pop_back();
-            return "\"" + text + "\"";
-        }
-        case REG_DWORD:
-            if (data.size() == sizeof(DWORD)) {
-                DWORD value = 0;
-                memcpy(&value, data.data(), sizeof(value));
-                std::snprintf(number, sizeof(number), "dword:%08lx",
-                              static_cast<unsigned long>(value));
-                return number;
-            }
-            break;
-        case REG_BINARY:
-            return "hex:" + Hex(data);
-        default:
-            break;
-    }
-    std::snprintf(number, sizeof(number), "hex(%lx):", static_cast<unsigned long>(type));
-    return number + Hex(data);
-}
-
-void ExportKey(HKEY root, const std::string& path, std::string& out) {
-    OpenKey key(root, path, KEY_READ);
-    if (key.get() == nullptr) return;
-    out += "[" + path + "]\n";
-    for (DWORD i = 0;; ++i) {
-        char name[16384];
-        DWORD nameLength = sizeof(name);
-        DWORD type = 0;
-        DWORD size = 0;
-        if (RegEnumValueA(key.get(), i, name, &nameLength, nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS) {
-            break;
-        }
-        std::vector<BYTE> data(size);
-        nameLength = sizeof(name);
-        RegEnumValueA(key.get(), i, name, &nameLength, nullptr, &type, data.data(), &size);
-        data.resize(size);
-        const std::string label = nameLength == 0 ? "@" : "\"" + std::string(name) + "\"";
-        out += label + "=" + FormatValue(type, data) + "\n";
-    }
-    std::vector<std::string> subKeys;
-    for (DWORD i = 0;; ++i) {
-        char name[256];
-        if (RegEnumKeyA(key.get(), i, name, sizeof(name)) != ERROR_SUCCESS) break;
-        subKeys.push_back(name);
-    }
-    for (const auto& sub : subKeys) {
-        out += "\n";
-        ExportKey(root, path + "\\" + sub, out);
-    }
-}
 
 }  // namespace
 
@@ -157,9 +91,10 @@ bool DeleteRegistryTree(HKEY root, const std::string& keyPath) {
 }
 
 std::string ExportRegistryTree(HKEY root, const std::string& keyPath) {
-    std::string out;
-    ExportKey(root, keyPath, out);
-    return out;
+    win32::Win32Registry registry;
+    std::string text;
+    const RegKey rootKey = static_cast<RegKey>(reinterpret_cast<std::intptr_t>(root));
+    return SaveRegFile(registry, rootKey, keyPath, &text) == kRegSuccess ? text : std::string();
 }
 
 }  // namespace qn::e2e

@@ -16,9 +16,9 @@ bool DeleteRegistryValue(HKEY root, const std::string& keyPath, const std::strin
 // Deletes the key with everything below it; true also when it did not exist.
 bool DeleteRegistryTree(HKEY root, const std::string& keyPath);
 
-// The key and its sub-keys as REGEDIT4-like text ("[path]" lines, then one
-// line per value in stored order), for comparing a tree before and after a
-// program ran. A missing key gives "".
+// The key and its sub-keys as REGEDIT4 text, as SaveRegFile writes it (values
+// and sub-keys in stored order), for comparing a tree before and after a
+// program ran. A missing key, or one that cannot be read, gives "".
 std::string ExportRegistryTree(HKEY root, const std::string& keyPath);
 
 }  // namespace qn::e2e

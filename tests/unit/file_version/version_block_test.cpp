@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/version_block.h"
 
@@ -120,34 +122,47 @@ TEST(VersionBlock, OversizedStringsAreRefused) {
 }
 
 // Every query a reader makes, run over a damaged block: none may read outside
-// it (the sanitizer build checks), and damage must not produce a value that
-// the intact block does not have.
-void QueryEverything(const Bytes& block) {
+// it (the sanitizer build checks), nor return more than the block holds.
+std::vector<std::optional<Bytes>> QueryEverything(const Bytes& block) {
+    std::vector<std::optional<Bytes>> values;
     for (const char* path :
          {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904E4\\CompanyName",
           "\\StringFileInfo\\040904E4\\ProductVersion", "\\StringFileInfo\\040904E4\\Empty"}) {
-        QueryVersionBlock(block, path);
+        values.push_back(QueryVersionBlock(block, path));
+        if (values.back()) {
+            EXPECT_LE(values.back()->size(), block.size()) << path;
+        }
     }
+    return values;
 }
 
 TEST(VersionBlock, TruncatedBlocksAreRejectedWithoutReadingPastTheEnd) {
     const Bytes whole = BuildVersionBlock(SampleFields());
     for (std::size_t size = 0; size < whole.size(); ++size) {
         const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-        EXPECT_FALSE(QueryVersionBlock(cut, "\\")) << size;
-        QueryEverything(cut);
+        // The root's length word counts bytes that are gone: nothing answers.
+        for (const auto& value : QueryEverything(cut)) EXPECT_FALSE(value) << size;
     }
 }
 
 TEST(VersionBlock, CorruptLengthWordsNeverLeadOutOfTheBlock) {
     const Bytes whole = BuildVersionBlock(SampleFields());
+    const auto fixed = QueryVersionBlock(whole, "\\");
+    ASSERT_TRUE(fixed);
+    // The root's header, its key "VS_VERSION_INFO" (16 UTF-16 units), padding
+    // to 40 bytes, then the 52-byte fixed info; the children follow.
+    constexpr std::size_t kChildrenStart = 40 + 52;
+    ASSERT_EQ(Bytes(whole.begin() + 40, whole.begin() + kChildrenStart), *fixed);
     // Overwrite each 16-bit word in turn with values that break lengths and keys.
     for (std::size_t offset = 0; offset + 1 < whole.size(); offset += 2) {
         for (std::uint16_t value : {0x0000, 0x0001, 0x0005, 0x0006, 0x7FFF, 0xFFFF}) {
             Bytes damaged = whole;
             damaged[offset] = static_cast<std::uint8_t>(value & 0xFF);
             damaged[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-            QueryEverything(damaged);
+            const auto values = QueryEverything(damaged);
+            if (offset >= kChildrenStart) {
+                EXPECT_EQ(values[0], fixed) << "damage in a child changed the root, at " << offset;
+            }
         }
     }
 }

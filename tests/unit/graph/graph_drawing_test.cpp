@@ -23,10 +23,22 @@ class GraphDrawingTest : public GraphTest {
     std::unique_ptr<cGraph> graph = MakeGraph();
 };
 
-TEST_F(GraphDrawingTest, NothingIsDrawnWithoutASurface) {
-    graph->AddData(10, 10);
-    graph->DrawGraph(true, true);  // must not fail
-    SUCCEED();
+// A chart whose window is not there yet, or gone, keeps its samples and
+// leaves the surface it last drew on alone.
+TEST_F(GraphDrawingTest, WithoutASurfaceNothingIsDrawnAndTheSamplesAreKept) {
+    graph->AddData(10, 0);
+    EXPECT_NO_THROW(graph->DrawGraph(true, true));
+    PixelSurface surface(100, 80);
+    UseSixtyFourPixelChart(surface);
+    graph->DrawGraph(true, false);
+    EXPECT_EQ(surface.Pixel(99, 55), kIn) << "the sample added before the surface came";
+    EXPECT_EQ(surface.Pixel(99, 54), kBack);
+
+    graph->SetPicture(nullptr);
+    graph->AddData(60, 0);
+    EXPECT_NO_THROW(graph->DrawGraph(true, true));
+    EXPECT_EQ(surface.ShowCount(), 1);
+    EXPECT_EQ(surface.Pixel(99, 54), kBack) << "drawn on a surface no longer attached";
 }
 
 TEST_F(GraphDrawingTest, ValuesStripHoldsTheCentredCurrentValuesUnderTheSeparator) {

@@ -202,5 +202,93 @@ TEST_F(RegFile, SaveRefusesWhatREGEDIT4CannotHold) {
     EXPECT_EQ(0u, registry_.OpenHandleCount());
 }
 
+// Records what the text asks for; refuses to open keys whose path says so.
+class RecordingHandler : public RegFileHandler {
+  public:
+    bool OpenKey(RegKey root, const std::string& path, std::string* error) override {
+        calls.push_back("open " + std::string(RegRootName(root)) + "\\" + path);
+        if (path.find("Refused") == std::string::npos) return true;
+        *error = "refused";
+        return false;
+    }
+    bool DeleteKey(RegKey root, const std::string& path, std::string*) override {
+        calls.push_back("delete " + std::string(RegRootName(root)) + "\\" + path);
+        return true;
+    }
+    bool SetValue(const std::string& name, std::uint32_t type, const Bytes& data,
+                  std::string*) override {
+        calls.push_back("set " + name + " " + std::to_string(type) + " " +
+                        std::string(data.begin(), data.end()));
+        return true;
+    }
+    bool DeleteValue(const std::string& name, std::string* error) override {
+        calls.push_back("unset " + name);
+        *error = "kept";
+        return false;
+    }
+    std::vector<std::string> calls;
+};
+
+TEST(RegFileReading, HandsOverEachKeyAndValueAndReportsTheHandlersFaults) {
+    RecordingHandler handler;
+    const RegFileLoadResult result = ReadRegFile(
+        "REGEDIT4\r\n"
+        "[HKCU\\Software\\A]\r\n"
+        "@=\"x\"\r\n"
+        "\"B\"=hex(2):41,\\\r\n"
+        "  42\r\n"
+        "\"C\"=-\r\n"
+        "[HKEY_LOCAL_MACHINE\\Refused]\r\n"
+        "\"Skipped\"=dword:1\r\n"
+        "[-HKEY_CURRENT_USER\\Software\\Old]\r\n"
+        "\"Outside\"=dword:1\r\n",
+        handler);
+    EXPECT_EQ((std::vector<std::string>{"open HKEY_CURRENT_USER\\Software\\A",
+                                        std::string("set  1 x\0", 9), "set B 2 AB", "unset C",
+                                        "open HKEY_LOCAL_MACHINE\\Refused",
+                                        "delete HKEY_CURRENT_USER\\Software\\Old"}),
+              handler.calls);
+    ASSERT_EQ(3u, result.errors.size());
+    EXPECT_EQ(6, result.errors[0].line);
+    EXPECT_EQ("kept", result.errors[0].message);
+    EXPECT_EQ(7, result.errors[1].line);
+    EXPECT_EQ("refused", result.errors[1].message);
+    EXPECT_EQ(10, result.errors[2].line);
+}
+
+TEST(RegFileValueData, IsTheSavedLinesDataOnOneLineAndReadsBack) {
+    Bytes long_binary(100, 0xab);
+    const std::string long_text = RegFileValueData(kRegBinary, long_binary);
+    EXPECT_EQ(std::string::npos, long_text.find_first_of("\\\r\n"));
+    EXPECT_EQ(std::string("hex:ab,ab"), long_text.substr(0, 9));
+    EXPECT_EQ("\"C:\\\\a \\\"b\\\"\"", RegFileValueData(kRegSz, B("C:\\a \"b\"\0", 9)));
+    EXPECT_EQ("hex(1):31,32,38", RegFileValueData(kRegSz, B("128", 3)));
+    EXPECT_EQ("dword:8000002a", RegFileValueData(kRegDword, B("\x2a\0\0\x80", 4)));
+    EXPECT_EQ("hex(4):01,02", RegFileValueData(kRegDword, B("\x01\x02", 2)));
+    EXPECT_EQ("hex(a):", RegFileValueData(10, Bytes()));
+
+    const std::vector<std::pair<std::uint32_t, Bytes>> values = {
+        {kRegSz, B("C:\\a \"b\"\0", 9)},   {kRegSz, B("128", 3)},
+        {kRegDword, B("\x2a\0\0\x80", 4)}, {kRegBinary, long_binary},
+        {kRegMultiSz, B("a\0\0", 3)},      {10, Bytes()}};
+    for (const auto& value : values) {
+        std::uint32_t type = kRegNone;
+        Bytes data;
+        const std::string text = RegFileValueData(value.first, value.second);
+        ASSERT_TRUE(ParseRegFileValueData(text, &type, &data)) << text;
+        EXPECT_EQ(value, std::make_pair(type, data)) << text;
+    }
+}
+
+TEST(RegFileValueData, ReadingRefusesWhatIsNoData) {
+    std::uint32_t type = 77;
+    Bytes data{1};
+    for (const char* text : {"", "-", "x", "\"open", "dword:", "hex:1", "dword:1 2"}) {
+        EXPECT_FALSE(ParseRegFileValueData(text, &type, &data)) << text;
+    }
+    EXPECT_EQ(77u, type);
+    EXPECT_EQ(Bytes{1}, data);
+}
+
 }  // namespace
 }  // namespace qn

@@ -9,8 +9,8 @@
 
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/reg_file.h"
+#include "tests/support/registry_snapshot.h"
 #include "tests/support/tuner_machine.h"
-#include "tests/unit/tuner_machines/registry_snapshot.h"
 
 namespace qn::machine_test {
 namespace {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "tests/support/expected_machines.h"
+#include "tests/support/registry_snapshot.h"
 #include "tests/support/same_lines.h"
 #include "tests/unit/tuner_machines/machine_params.h"
 #include "tests/unit/tuner_machines/machine_session.h"
-#include "tests/unit/tuner_machines/registry_snapshot.h"
 
 namespace qn::machine_test {
 namespace {

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_services.h"
 #include "tests/e2e/driver/loopback_traffic.h"
+#include "tests/win32/common/message_pump.h"
 #include "tests/win32/meter/shell_tray_helpers.h"
 #include "throughput/timer.h"
 
@@ -70,20 +71,6 @@ class MeterMainWindow : public ::testing::Test {
                            GSubclass(hooks)};
 };
 
-// Pumps until WM_QUIT arrives or the time is up; true when it arrived.
-bool PumpUntilQuit(DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < timeoutMs) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) return true;
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-    return false;
-}
-
 TEST_F(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
     auto window = Create();
     ASSERT_NE(window, nullptr);
@@ -115,7 +102,7 @@ TEST_F(MeterMainWindow, TheTooltipFollowsLoopbackTraffic) {
     const DWORD start = GetTickCount();
     while (busy == quiet && GetTickCount() - start < 5000) {
         ASSERT_TRUE(qn::e2e::SendLoopbackTraffic(100000));
-        PumpUntilQuit(100);
+        qn::win32::PumpMessagesFor(100);
         busy = window->Tray().Record().szTip;
     }
     EXPECT_NE(busy, quiet) << "the tooltip stayed at no traffic";
@@ -131,7 +118,7 @@ TEST_F(MeterMainWindow, ExitRemovesIconDestroysWindowAndQuits) {
     ASSERT_TRUE(ShellHasIcon(record));
 
     PostMessageA(hwnd, WM_COMMAND, kExitCommand, 0);
-    EXPECT_TRUE(PumpUntilQuit(5000));
+    EXPECT_TRUE(qn::win32::PumpMessagesUntilQuit(5000));
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_FALSE(window->Tray().Visible());
     EXPECT_FALSE(ShellHasIcon(record));
@@ -145,7 +132,7 @@ TEST_F(MeterMainWindow, OtherCommandsKeepTheProgramRunning) {
     for (unsigned command : commands) {
         SendMessageA(window->Handle(), WM_COMMAND, command, 0);
     }
-    EXPECT_FALSE(PumpUntilQuit(100));
+    EXPECT_FALSE(qn::win32::PumpMessagesUntilQuit(100));
     EXPECT_TRUE(IsWindow(window->Handle()));
 }
 

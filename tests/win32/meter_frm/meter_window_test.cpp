@@ -15,6 +15,7 @@
 #include "platform/win32/win32_services.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/support/memory_meter_settings.h"
+#include "tests/win32/common/message_pump.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -44,11 +45,6 @@ struct FakeHost : MeterHost {
     cGraph graph;
     bool meterVisible = false;
 };
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
 
 RECT WindowRectOf(HWND hwnd) {
     RECT rect{};
@@ -183,10 +179,10 @@ TEST_F(MeterWindowWin32, TheGraphDrawsIntoPicture1InEveryLook) {
         const std::vector<Colour> series{graph.RecvColor, graph.SendColor, graph.BothColor};
         // The backgrounds' own pixels may share the series' colours.
         graph.DrawGraph(false, true);
-        PumpMessages();
+        qn::win32::DispatchWaitingMessages();
         const int backgroundOnly = PixelsShowing(picture, series);
         graph.DrawGraph(true, false);
-        PumpMessages();
+        qn::win32::DispatchWaitingMessages();
         EXPECT_GT(PixelsShowing(picture, series), backgroundOnly + 300);
         EXPECT_NE(e2e::SaveNamedScreenshot("meter_frm_style" + std::to_string(style)), "");
     }

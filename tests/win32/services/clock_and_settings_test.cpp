@@ -6,6 +6,7 @@
 
 #include "platform/win32/escaped_error.h"
 #include "platform/win32/win32_services.h"
+#include "tests/win32/common/message_pump.h"
 
 namespace qn::win32 {
 namespace {
@@ -19,13 +20,7 @@ TEST(ClockWin32, WindowlessTimerFiresFromTheMessageLoop) {
         seen = timer;
     });
     ASSERT_NE(id, 0u);
-    const std::uint32_t start = clock->TickCount();
-    while (fired < 2 && std::uint32_t(clock->TickCount() - start) < 5000) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(5);
-    }
-    EXPECT_GE(fired, 2);
+    EXPECT_TRUE(PumpMessagesUntil([&fired] { return fired >= 2; }, 5000));
     EXPECT_EQ(seen, id);
     EXPECT_TRUE(clock->StopTimer(id));
     EXPECT_FALSE(clock->StopTimer(id));
@@ -37,12 +32,7 @@ TEST(ClockWin32, StoppedTimerStaysSilent) {
     const TimerId id = clock->StartTimer(10, [&](TimerId) { ++fired; });
     ASSERT_NE(id, 0u);
     clock->StopTimer(id);
-    const std::uint32_t start = clock->TickCount();
-    while (std::uint32_t(clock->TickCount() - start) < 200) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(5);
-    }
+    PumpMessagesFor(200);
     EXPECT_EQ(fired, 0);
 }
 
@@ -51,17 +41,16 @@ TEST(ClockWin32, AnErrorInATimerCallbackWaitsForTheMessageLoop) {
     const TimerId id = clock->StartTimer(10, [](TimerId) { throw std::runtime_error("tick"); });
     ASSERT_NE(id, 0u);
     bool raised = false;
-    const std::uint32_t start = clock->TickCount();
-    while (!raised && std::uint32_t(clock->TickCount() - start) < 2000) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        try {
-            RethrowEscapedError();
-        } catch (const std::runtime_error& error) {
-            raised = std::string(error.what()) == "tick";
-        }
-        Sleep(5);
-    }
+    PumpMessagesUntil(
+        [&raised] {
+            try {
+                RethrowEscapedError();
+            } catch (const std::runtime_error& error) {
+                raised = std::string(error.what()) == "tick";
+            }
+            return raised;
+        },
+        2000);
     clock->StopTimer(id);
     EXPECT_TRUE(raised) << "the callback's error was not handed back";
     EXPECT_NO_THROW(RethrowEscapedError()) << "handed back only once";

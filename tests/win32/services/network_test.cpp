@@ -2,7 +2,7 @@
 #include <winsock.h>
 
 #include "platform/win32/win32_services.h"
-#include "tests/win32/common/loopback_datagrams.h"
+#include "tests/e2e/driver/loopback_traffic.h"
 
 namespace qn::win32 {
 namespace {
@@ -46,7 +46,7 @@ TEST_F(NetworkWin32, LoopbackCountersGrowWithTraffic) {
     const std::uint32_t outBefore = first->outOctets;
     bool grew = false;
     for (int attempt = 0; attempt < 20 && !grew; ++attempt) {
-        SendLoopbackDatagrams(20);
+        ASSERT_TRUE(e2e::SendLoopbackTraffic(20000));
         Sleep(50);
         const auto after = table->Read(IfTableBufferSize(32));
         const InterfaceRow* now = Loopback(after.rows);

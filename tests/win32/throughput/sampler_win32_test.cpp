@@ -3,8 +3,8 @@
 #include <winsock.h>
 
 #include "platform/win32/win32_services.h"
-#include "tests/win32/common/loopback_datagrams.h"
-#include "tests/win32/throughput/message_pump.h"
+#include "tests/e2e/driver/loopback_traffic.h"
+#include "tests/win32/common/message_pump.h"
 #include "throughput/net_status.h"
 
 namespace qn::win32 {
@@ -28,7 +28,7 @@ TEST(SamplerWin32, TicksReportLoopbackTrafficOnAllInterfaces) {
     bool seen = false;
     PumpMessagesUntil(
         [&] {
-            SendLoopbackDatagrams(5);
+            EXPECT_TRUE(e2e::SendLoopbackTraffic(5000));
             for (const auto& report : reports)
                 seen = seen || (report.first > 0 && report.second > 0);
             return seen && reports.size() >= 3;

@@ -3,7 +3,7 @@
 
 #include "platform/win32/win32_services.h"
 #include "tests/support/recording_clock.h"
-#include "tests/win32/throughput/message_pump.h"
+#include "tests/win32/common/message_pump.h"
 #include "throughput/raised_error.h"
 #include "throughput/timer.h"
 
@@ -41,7 +41,7 @@ TEST_F(TimerWin32, SystemTimersFollowTheIntervalAndPulsesComeAtOnce) {
     timer->SetInterval(0);
     EXPECT_EQ(clock.running, 0);
     const int stopped = ticks;
-    PumpMessagesUntil([] { return false; }, 150);
+    PumpMessagesFor(150);
     EXPECT_EQ(ticks, stopped);
 }
 
