@@ -11,7 +11,27 @@ std::string ParentKey(const std::string& key) {
     return slash == std::string::npos ? std::string() : key.substr(0, slash);
 }
 
-std::vector<std::string> Components(const std::string& path) {
+std::string LastComponent(const std::string& path) {
+    const auto parts = WindowsPathComponents(path);
+    return parts.empty() ? std::string() : parts.back();
+}
+
+std::size_t ComponentCount(const std::string& key) {
+    return WindowsPathComponents(key).size();
+}
+
+std::string Component(const std::string& path, std::size_t index) {
+    const auto parts = WindowsPathComponents(path);
+    return index < parts.size() ? parts[index] : std::string();
+}
+
+bool IsDriveRoot(const std::string& key) {
+    return key.size() == 2 && key[1] == ':';
+}
+
+}  // namespace
+
+std::vector<std::string> WindowsPathComponents(const std::string& path) {
     std::vector<std::string> parts;
     std::string part;
     for (char c : path) {
@@ -25,26 +45,6 @@ std::vector<std::string> Components(const std::string& path) {
     if (!part.empty()) parts.push_back(part);
     return parts;
 }
-
-std::string LastComponent(const std::string& path) {
-    const auto parts = Components(path);
-    return parts.empty() ? std::string() : parts.back();
-}
-
-std::size_t ComponentCount(const std::string& key) {
-    return Components(key).size();
-}
-
-std::string Component(const std::string& path, std::size_t index) {
-    const auto parts = Components(path);
-    return index < parts.size() ? parts[index] : std::string();
-}
-
-bool IsDriveRoot(const std::string& key) {
-    return key.size() == 2 && key[1] == ':';
-}
-
-}  // namespace
 
 std::string WindowsPathKey(const std::string& path) {
     std::string key;

@@ -39,4 +39,8 @@ class MemoryFileSystem : public FileSystem {
 // repeated or trailing separator.
 std::string WindowsPathKey(const std::string& path);
 
+// The names between the separators ("\" or "/") of a Windows path; empty
+// names (repeated separators) are left out.
+std::vector<std::string> WindowsPathComponents(const std::string& path);
+
 }  // namespace qn

@@ -37,25 +37,10 @@ bool StartsWithDrive(const std::string& path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
-std::vector<std::string> Components(const std::string& path) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : path) {
-        if (IsSeparator(c)) {
-            if (!part.empty()) parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
 // A path that names its root: "X:\..." or "\\server\share\...".
 std::optional<SplitPath> SplitAbsolute(const std::string& path) {
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-        auto parts = Components(path);
+        auto parts = WindowsPathComponents(path);
         if (parts.empty()) return std::nullopt;
         SplitPath split;
         const std::size_t rootParts = parts.size() > 1 ? 2 : 1;
@@ -64,7 +49,7 @@ std::optional<SplitPath> SplitAbsolute(const std::string& path) {
         return split;
     }
     if (StartsWithDrive(path) && path.size() >= 3 && IsSeparator(path[2])) {
-        return SplitPath{path.substr(0, 2), Components(path.substr(3))};
+        return SplitPath{path.substr(0, 2), WindowsPathComponents(path.substr(3))};
     }
     return std::nullopt;
 }
@@ -85,7 +70,7 @@ std::optional<SplitPath> SplitAgainstCurrent(const std::string& name,
     } else if (IsSeparator(name[0])) {
         base.parts.clear();
     }
-    for (auto& part : Components(relative)) base.parts.push_back(std::move(part));
+    for (auto& part : WindowsPathComponents(relative)) base.parts.push_back(std::move(part));
     return base;
 }
 
