@@ -1,7 +1,8 @@
 # Test code in the Windows trees, whose Release build is the shipped one, is
-# compiled at -O1: -O3 costs it about a third more compile time and buys the
-# tests nothing. The code under test keeps the tree's options.
-set(QN_TEST_OPTIMIZATION $<$<CONFIG:Release>:-O1>)
+# compiled at -Og: as fast to compile as -O0 (-O3 takes about 1.6 times as
+# long, -O1 1.3 times) with objects a third the size of -O0's. The code under
+# test keeps the tree's options.
+set(QN_TEST_OPTIMIZATION $<$<CONFIG:Release>:-Og>)
 
 # GoogleTest: Debian's package on the host, built from its sources for Windows.
 enable_testing()
