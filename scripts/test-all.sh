@@ -4,6 +4,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 source scripts/wine-env.sh
+source scripts/stage-times.sh
 jobs=$(nproc)
 
 passed=0
@@ -38,35 +39,37 @@ build() {
   cmake --build "build/$preset" -j "$jobs" "${targets[@]}" || { echo "!! build $preset failed" >&2; exit 1; }
 }
 
-build native
-build native-asan
+stage "build native" build native
+stage "build native-asan" build native-asan
 wine_tree=build/win32
 if qn_host_runs_32bit; then
-  build win32
+  stage "build win32" build win32
 else
   # This host cannot execute 32-bit code, so the Wine tiers run the 64-bit build
   # of the same sources; of the 32-bit tree only the shipped programs are built.
   echo "== host cannot run 32-bit code: Wine tiers use the 64-bit build"
-  build win32 quillon dapplet
-  build win64
+  stage "build win32 (programs)" build win32 quillon dapplet
+  stage "build win64" build win64
   wine_tree=build/win64
 fi
 scripts/check-imports.sh build/win32/bin/quillon.exe build/win32/bin/Dapplet.exe || status=1
 
 echo "== native unit tests"
-ctest_tier build/native -j "$jobs"
+stage "native unit tests" ctest_tier build/native -j "$jobs"
 echo "== native unit tests under ASan+UBSan"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_tier build/native-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  stage "native unit tests under ASan+UBSan" ctest_tier build/native-asan -j "$jobs"
 
 echo "== Win32 and end-to-end tests under Wine ($wine_tree)"
 qn_wine_env "$wine_tree"
-qn_wine_prefix
+stage "Wine prefix" qn_wine_prefix
 run_wine_tier() {
   qn_wineserver_start
   # The portable unit tests touch no window or system state: side by side.
-  ctest_tier "$wine_tree" --timeout 60 -L '^unit$' -j "$jobs"
+  stage "unit tests under Wine" ctest_tier "$wine_tree" --timeout 60 -L '^unit$' -j "$jobs"
   # One at a time: the others share one desktop and single-instance programs.
-  ctest_tier "$wine_tree" --timeout 60 -LE '^unit$' -j 1
+  stage "Win32 and end-to-end tests under Wine" \
+    ctest_tier "$wine_tree" --timeout 60 -LE '^unit$' -j 1
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then
@@ -80,6 +83,7 @@ if [ -d "$wine_tree/screenshots" ]; then
   cp -f "$wine_tree"/screenshots/*.png build/screenshots/ 2>/dev/null || true
 fi
 
+print_stage_times
 echo
 echo "$passed passed, $failed failed"
 exit $status

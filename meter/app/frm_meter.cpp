@@ -11,7 +11,6 @@ namespace qn::meter {
 
 namespace {
 
-constexpr const char* kPosition = "Position";
 constexpr std::uint32_t kWmNcLButtonDown = 161;
 constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::int32_t kAnchorAllEdges = kAnchorLeft | kAnchorRight | kAnchorTop | kAnchorBottom;
@@ -88,7 +87,7 @@ void FrmMeter::RestorePosition() {
     WindowFrame& frame = services_.frame;
     const TwipsPerPixel scale{frame.TwipsPerPixelX(), frame.TwipsPerPixelY()};
     frame.PlaceWindow(form_, RestoredMeterRect(host_.Settings(), scale, frame.DesktopRect()));
-    const auto noBorder = ParseFlag(host_.Settings().Get(kPosition, "NoBorder", "False"));
+    const auto noBorder = ParseFlag(host_.Settings().Get(kPositionSection, "NoBorder", "False"));
     if (noBorder.value_or(false)) Picture1_DblClick();
 }
 
@@ -134,7 +133,7 @@ void FrmMeter::Form_Resize() {
 
 void FrmMeter::Picture1_DblClick() {
     FrmBorder.SetTitlebar(!FrmBorder.Titlebar());
-    host_.Settings().Save(kPosition, "NoBorder", FlagText(!FrmBorder.Titlebar()));
+    host_.Settings().Save(kPositionSection, "NoBorder", FlagText(!FrmBorder.Titlebar()));
     Redraw();
 }
 

@@ -9,7 +9,6 @@ namespace qn::meter {
 
 namespace {
 
-constexpr const char* kPosition = "Position";
 constexpr std::int32_t kDefaultWidth = 3000;
 constexpr std::int32_t kDefaultHeight = 1200;
 constexpr std::int32_t kDefaultTop = 100;
@@ -18,7 +17,8 @@ constexpr std::int32_t kDefaultLeft = 100;
 constexpr std::int32_t kMinimumSidePixels = 16;
 
 std::int32_t ReadTwips(MeterSettings& settings, const char* name, std::int32_t fallback) {
-    return ParseWhole(settings.Get(kPosition, name, std::to_string(fallback))).value_or(fallback);
+    return ParseWhole(settings.Get(kPositionSection, name, std::to_string(fallback)))
+        .value_or(fallback);
 }
 
 std::int32_t ToPixels(std::int32_t twips, std::int32_t twipsPerPixel) {
@@ -38,7 +38,7 @@ bool Overlaps(const FrameRect& a, const FrameRect& b) {
 
 void SaveTwips(MeterSettings& settings, const char* name, std::int32_t pixels,
                std::int32_t twipsPerPixel) {
-    settings.Save(kPosition, name,
+    settings.Save(kPositionSection, name,
                   std::to_string(static_cast<std::int64_t>(pixels) * twipsPerPixel));
 }
 

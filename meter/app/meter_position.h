@@ -8,6 +8,9 @@
 
 namespace qn::meter {
 
+// The settings section of the window's rectangle and frame.
+inline constexpr char kPositionSection[] = "Position";
+
 struct TwipsPerPixel {
     std::int32_t x = 15;
     std::int32_t y = 15;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/win32/win32_services.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace qn::win32 {
 
@@ -32,10 +33,6 @@ NOTIFYICONDATAA ToShellRecord(const NotifyIconRecord& record) {
 
 namespace {
 
-HWND Hwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
-}
-
 class Win32NotifyIconShell : public NotifyIconShell {
   public:
     bool Notify(std::uint32_t operation, const NotifyIconRecord& record) override {
@@ -48,7 +45,7 @@ class Win32NotifyIconShell : public NotifyIconShell {
     }
 
     bool SetForegroundWindow(WindowHandle window) override {
-        return ::SetForegroundWindow(Hwnd(window)) != FALSE;
+        return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
     }
 
     void PopupMenuAtCursor(WindowHandle owner, MenuHandle menu, bool rightButton,
@@ -58,9 +55,9 @@ class Win32NotifyIconShell : public NotifyIconShell {
         POINT cursor{};
         GetCursorPos(&cursor);
         TrackPopupMenu(popup, rightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
-                       Hwnd(owner), nullptr);
+                       ToHwnd(owner), nullptr);
         // Lets a second click on the icon open the menu again.
-        PostMessageA(Hwnd(owner), WM_NULL, 0, 0);
+        PostMessageA(ToHwnd(owner), WM_NULL, 0, 0);
     }
 };
 

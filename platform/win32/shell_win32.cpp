@@ -5,14 +5,11 @@
 
 #include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace qn::win32 {
 
 namespace {
-
-HWND ToHwnd(WindowHandle owner) {
-    return reinterpret_cast<HWND>(owner);
-}
 
 class Win32Shell : public Shell {
   public:

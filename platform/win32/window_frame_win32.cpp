@@ -4,14 +4,11 @@
 
 #include "platform/win32/optional_api.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace qn::win32 {
 
 namespace {
-
-HWND Hwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
-}
 
 FrameRect FromRect(const RECT& rect) {
     return FrameRect{rect.left, rect.top, rect.right, rect.bottom};
@@ -34,49 +31,49 @@ std::int32_t TwipsPerPixel(int axis) {
 class Win32WindowFrame : public WindowFrame {
   public:
     std::uint32_t Style(WindowHandle window) const override {
-        return static_cast<std::uint32_t>(GetWindowLongA(Hwnd(window), GWL_STYLE));
+        return static_cast<std::uint32_t>(GetWindowLongA(ToHwnd(window), GWL_STYLE));
     }
 
     void SetStyle(WindowHandle window, std::uint32_t style) override {
-        SetWindowLongA(Hwnd(window), GWL_STYLE, static_cast<LONG>(style));
+        SetWindowLongA(ToHwnd(window), GWL_STYLE, static_cast<LONG>(style));
     }
 
     std::uint32_t ExStyle(WindowHandle window) const override {
-        return static_cast<std::uint32_t>(GetWindowLongA(Hwnd(window), GWL_EXSTYLE));
+        return static_cast<std::uint32_t>(GetWindowLongA(ToHwnd(window), GWL_EXSTYLE));
     }
 
     void SetExStyle(WindowHandle window, std::uint32_t exStyle) override {
-        SetWindowLongA(Hwnd(window), GWL_EXSTYLE, static_cast<LONG>(exStyle));
+        SetWindowLongA(ToHwnd(window), GWL_EXSTYLE, static_cast<LONG>(exStyle));
     }
 
     void SetTopMost(WindowHandle window, bool topMost) override {
-        SetWindowPos(Hwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+        SetWindowPos(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE);
     }
 
     void RefreshFrame(WindowHandle window) override {
-        SetWindowPos(Hwnd(window), nullptr, 0, 0, 0, 0,
+        SetWindowPos(ToHwnd(window), nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
 
     bool SystemMenuItemEnabled(WindowHandle window, std::uint32_t item) const override {
-        const UINT state = GetMenuState(GetSystemMenu(Hwnd(window), FALSE), item, MF_BYCOMMAND);
+        const UINT state = GetMenuState(GetSystemMenu(ToHwnd(window), FALSE), item, MF_BYCOMMAND);
         return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
     }
 
     void EnableSystemMenuItem(WindowHandle window, std::uint32_t item, bool enabled) override {
-        EnableMenuItem(GetSystemMenu(Hwnd(window), FALSE), item,
+        EnableMenuItem(GetSystemMenu(ToHwnd(window), FALSE), item,
                        MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
 
     void RemoveSystemMenuItem(WindowHandle window, std::uint32_t item) override {
-        RemoveMenu(GetSystemMenu(Hwnd(window), FALSE), item, MF_BYCOMMAND);
+        RemoveMenu(GetSystemMenu(ToHwnd(window), FALSE), item, MF_BYCOMMAND);
     }
 
     bool SetLayeredAttributes(WindowHandle window, std::uint32_t colorKey, std::uint8_t alpha,
                               std::uint32_t flags) override {
         const auto set = Optional().SetLayeredWindowAttributes;
-        return set && set(Hwnd(window), colorKey, alpha, flags) != 0;
+        return set && set(ToHwnd(window), colorKey, alpha, flags) != 0;
     }
 
     std::uint32_t SysColor(std::int32_t index) const override { return GetSysColor(index); }
@@ -98,38 +95,38 @@ class Win32WindowFrame : public WindowFrame {
 
     FrameRect WindowRect(WindowHandle window) const override {
         RECT rect{};
-        GetWindowRect(Hwnd(window), &rect);
+        GetWindowRect(ToHwnd(window), &rect);
         return FromRect(rect);
     }
 
     FrameRect ClientRect(WindowHandle window) const override {
         RECT rect{};
-        GetClientRect(Hwnd(window), &rect);
+        GetClientRect(ToHwnd(window), &rect);
         return FromRect(rect);
     }
 
     void PlaceWindow(WindowHandle window, const FrameRect& rect) override {
-        SetWindowPos(Hwnd(window), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+        SetWindowPos(ToHwnd(window), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     ShowState WindowShowState(WindowHandle window) const override {
-        if (IsIconic(Hwnd(window))) return ShowState::Minimised;
-        if (IsZoomed(Hwnd(window))) return ShowState::Maximised;
+        if (IsIconic(ToHwnd(window))) return ShowState::Minimised;
+        if (IsZoomed(ToHwnd(window))) return ShowState::Maximised;
         return ShowState::Normal;
     }
 
     void SetWindowVisible(WindowHandle window, bool visible) override {
-        ShowWindow(Hwnd(window), visible ? SW_SHOW : SW_HIDE);
+        ShowWindow(ToHwnd(window), visible ? SW_SHOW : SW_HIDE);
     }
 
     void RepaintNow(WindowHandle window) override {
-        RedrawWindow(Hwnd(window), nullptr, nullptr,
+        RedrawWindow(ToHwnd(window), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 
     void SetCaption(WindowHandle window, const std::string& text) override {
-        SetWindowTextA(Hwnd(window), text.c_str());
+        SetWindowTextA(ToHwnd(window), text.c_str());
     }
 
     std::int32_t TwipsPerPixelX() const override { return TwipsPerPixel(LOGPIXELSX); }
@@ -149,13 +146,14 @@ class Win32WindowFrame : public WindowFrame {
 
     FrameRect ControlRect(WindowHandle control) const override {
         RECT rect{};
-        GetWindowRect(Hwnd(control), &rect);
-        MapWindowPoints(HWND_DESKTOP, GetParent(Hwnd(control)), reinterpret_cast<POINT*>(&rect), 2);
+        GetWindowRect(ToHwnd(control), &rect);
+        MapWindowPoints(HWND_DESKTOP, GetParent(ToHwnd(control)), reinterpret_cast<POINT*>(&rect),
+                        2);
         return FromRect(rect);
     }
 
     void MoveControl(WindowHandle control, const FrameRect& rect) override {
-        MoveWindow(Hwnd(control), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+        MoveWindow(ToHwnd(control), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     }
 
     FramePoint CursorPosition() const override {
@@ -168,7 +166,7 @@ class Win32WindowFrame : public WindowFrame {
 
     std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam) override {
-        return SendMessageA(Hwnd(window), message, wParam, lParam);
+        return SendMessageA(ToHwnd(window), message, wParam, lParam);
     }
 
     FrameRect RectAt(std::intptr_t lParam) const override {

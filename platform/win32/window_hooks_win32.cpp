@@ -2,6 +2,7 @@
 
 #include "platform/win32/escaped_error.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/window_handle_win32.h"
 
 namespace qn::win32 {
 
@@ -26,32 +27,28 @@ LRESULT CALLBACK SharedProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-HWND Hwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
-}
-
 class Win32WindowHooks : public WindowHooks {
   public:
-    bool IsWindow(WindowHandle window) const override { return ::IsWindow(Hwnd(window)) != 0; }
+    bool IsWindow(WindowHandle window) const override { return ::IsWindow(ToHwnd(window)) != 0; }
 
     std::uint32_t WindowProcessId(WindowHandle window) const override {
         DWORD process = 0;
-        GetWindowThreadProcessId(Hwnd(window), &process);
+        GetWindowThreadProcessId(ToHwnd(window), &process);
         return process;
     }
 
     std::uint32_t CurrentProcessId() const override { return GetCurrentProcessId(); }
 
     std::intptr_t Property(WindowHandle window, const std::string& name) const override {
-        return reinterpret_cast<std::intptr_t>(GetPropA(Hwnd(window), name.c_str()));
+        return reinterpret_cast<std::intptr_t>(GetPropA(ToHwnd(window), name.c_str()));
     }
 
     bool SetProperty(WindowHandle window, const std::string& name, std::intptr_t value) override {
-        return SetPropA(Hwnd(window), name.c_str(), reinterpret_cast<HANDLE>(value)) != 0;
+        return SetPropA(ToHwnd(window), name.c_str(), reinterpret_cast<HANDLE>(value)) != 0;
     }
 
     void RemoveProperty(WindowHandle window, const std::string& name) override {
-        RemovePropA(Hwnd(window), name.c_str());
+        RemovePropA(ToHwnd(window), name.c_str());
     }
 
     void SetDispatcher(MessageDispatcher dispatcher) override {
@@ -59,21 +56,21 @@ class Win32WindowHooks : public WindowHooks {
     }
 
     WindowProcedure InstallDispatcher(WindowHandle window) override {
-        return SetWindowLongPtrA(Hwnd(window), GWLP_WNDPROC,
+        return SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC,
                                  reinterpret_cast<LONG_PTR>(&SharedProcedure));
     }
 
     void RestoreProcedure(WindowHandle window, WindowProcedure procedure) override {
-        SetWindowLongPtrA(Hwnd(window), GWLP_WNDPROC, procedure);
+        SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, procedure);
     }
 
     std::intptr_t CallProcedure(WindowProcedure procedure, WindowHandle window,
                                 std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) override {
         // A window that is no longer hooked has no old procedure on record.
-        if (procedure == 0) return DefWindowProcA(Hwnd(window), message, wParam, lParam);
-        return CallWindowProcA(reinterpret_cast<WNDPROC>(procedure), Hwnd(window), message, wParam,
-                               lParam);
+        if (procedure == 0) return DefWindowProcA(ToHwnd(window), message, wParam, lParam);
+        return CallWindowProcA(reinterpret_cast<WNDPROC>(procedure), ToHwnd(window), message,
+                               wParam, lParam);
     }
 };
 

@@ -7,8 +7,6 @@
 namespace qn {
 namespace {
 
-constexpr Colour kBack = 0xFFFFFF;
-
 // A picture whose corners show where it was painted and how it was scaled.
 std::shared_ptr<PixelImage> Quadrants(int width, int height) {
     auto image = std::make_shared<PixelImage>(width, height, 0x111111);

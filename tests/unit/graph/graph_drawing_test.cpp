@@ -5,7 +5,6 @@
 namespace qn {
 namespace {
 
-constexpr Colour kBack = 0xFFFFFF;
 constexpr Colour kIn = 0x0000FF;
 constexpr Colour kOut = 0xFF0000;
 constexpr Colour kBoth = 0x00FF00;

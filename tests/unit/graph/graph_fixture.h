@@ -17,6 +17,9 @@
 
 namespace qn {
 
+// The chart's background colour unless a test sets another.
+constexpr Colour kBack = 0xFFFFFF;
+
 // Records where images are painted; painting takes paintMs on the clock.
 class RecordingSurface : public PixelSurface {
   public:

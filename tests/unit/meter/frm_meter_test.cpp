@@ -21,7 +21,7 @@
 namespace qn::meter {
 namespace {
 
-constexpr WindowHandle kForm = 70;
+constexpr WindowHandle kMeterForm = 70;
 constexpr WindowHandle kPicture = 71;
 constexpr std::uint32_t kWsCaption = 0xC00000;
 constexpr std::uint32_t kWsThickFrame = 0x40000;
@@ -57,13 +57,13 @@ struct FakeHost : MeterHost {
 class FrmMeterTest : public ::testing::Test {
   protected:
     FrmMeterTest() {
-        frame.AddWindow(kForm, FrameRect{0, 0, 300, 100}).style = kWsCaption | kWsThickFrame;
+        frame.AddWindow(kMeterForm, FrameRect{0, 0, 300, 100}).style = kWsCaption | kWsThickFrame;
         frame.AddWindow(kPicture, FrameRect{0, 0, 10, 10});
-        hooks.AddWindow(kForm, 5);
+        hooks.AddWindow(kMeterForm, 5);
     }
 
     FrmMeter& Load() {
-        form = std::make_unique<FrmMeter>(host, services, kForm, kPicture);
+        form = std::make_unique<FrmMeter>(host, services, kMeterForm, kPicture);
         form->Form_Load();
         return *form;
     }
@@ -79,7 +79,7 @@ class FrmMeterTest : public ::testing::Test {
         }
         return lines;
     }
-    MemoryWindowFrame::Window& Form() { return frame.windows[kForm]; }
+    MemoryWindowFrame::Window& Form() { return frame.windows[kMeterForm]; }
     std::string Stored(const std::string& name) {
         return host.settings.values["Position\\" + name];
     }
@@ -207,10 +207,10 @@ TEST_F(FrmMeterTest, UnloadStoresThePositionOnlyInTheNormalState) {
 TEST_F(FrmMeterTest, SizingKeepsTheWidthAndASlowBackgroundIsLeftOut) {
     Load();
     frame.rects[1] = FrameRect{0, 0, 1500, 100};
-    hooks.Send(kForm, kWmSizing, 2, 1);
+    hooks.Send(kMeterForm, kWmSizing, 2, 1);
     EXPECT_EQ(frame.rects[1], (FrameRect{0, 0, 1000, 100}));
     frame.rects[1] = FrameRect{0, 0, 999, 100};
-    hooks.Send(kForm, kWmSizing, 2, 1);
+    hooks.Send(kMeterForm, kWmSizing, 2, 1);
     EXPECT_EQ(frame.rects[1].Width(), 999);
 
     host.graph.LastBench = 150;
@@ -224,7 +224,7 @@ TEST_F(FrmMeterTest, SizingKeepsTheWidthAndASlowBackgroundIsLeftOut) {
         std::count(lines.begin(), lines.end(), "frmMeter Performance Corrected.  Violation: 150ms"),
         1);
 
-    hooks.Send(kForm, kWmExitSizeMove, 0, 0);
+    hooks.Send(kMeterForm, kWmExitSizeMove, 0, 0);
     EXPECT_FALSE(host.graph.IgnoreBack);
     host.graph.LastBench = 99;
     form->Form_Resize();
@@ -237,7 +237,7 @@ TEST_F(FrmMeterTest, MouseButtonsDragTheWindowOrOpenTheMenus) {
     form->Picture1_MouseDown(kLeftButton);
     EXPECT_EQ(frame.captureReleases, 1);
     ASSERT_EQ(frame.sent.size(), 1u);
-    EXPECT_EQ(frame.sent[0].window, kForm);
+    EXPECT_EQ(frame.sent[0].window, kMeterForm);
     EXPECT_EQ(frame.sent[0].message, 161u);
     EXPECT_EQ(frame.sent[0].wParam, 2u);
     form->Picture1_MouseDown(kRightButton);

@@ -13,7 +13,7 @@
 namespace qn {
 namespace {
 
-constexpr WindowHandle kWindow = 77;
+constexpr WindowHandle kSizedWindow = 77;
 constexpr WindowProcedure kOwnProcedure = 0x5000;
 constexpr std::intptr_t kRectAddress = 0x1000;
 constexpr std::uint32_t kWmDestroy = 2;
@@ -27,11 +27,11 @@ constexpr std::uint32_t kWmExitSizeMove = 562;
 class SizeMoveTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        hooks.AddWindow(kWindow, kOwnProcedure);
-        frame.AddWindow(kWindow, FrameRect{100, 100, 300, 200});
+        hooks.AddWindow(kSizedWindow, kOwnProcedure);
+        frame.AddWindow(kSizedWindow, FrameRect{100, 100, 300, 200});
     }
     std::intptr_t Send(std::uint32_t message, std::uintptr_t wParam = 0) {
-        return hooks.Send(kWindow, message, wParam, kRectAddress);
+        return hooks.Send(kSizedWindow, message, wParam, kRectAddress);
     }
     // The rectangle a WM_MOVING or WM_SIZING proposes, after the handlers.
     FrameRect Propose(std::uint32_t message, const FrameRect& rect) {
@@ -42,7 +42,7 @@ class SizeMoveTest : public ::testing::Test {
 
     // The window's own procedure is back and no handler is on record.
     bool Unhooked() {
-        const MemoryWindowHooks::Window& window = hooks.windows[kWindow];
+        const MemoryWindowHooks::Window& window = hooks.windows[kSizedWindow];
         return window.procedure == kOwnProcedure &&
                std::all_of(window.props.begin(), window.props.end(),
                            [](const auto& prop) { return prop.second == 0; });
@@ -69,7 +69,7 @@ TEST_F(SizeMoveTest, RaisesEventsThatMayChangeTheRectangle) {
         left -= 1;
         top += 1;
     };
-    helper.Attach(kWindow);
+    helper.Attach(kSizedWindow);
 
     Send(kWmEnterSizeMove);
     EXPECT_EQ(Propose(kWmSizing, FrameRect{10, 20, 110, 70}), (FrameRect{10, 20, 60, 75}));
@@ -80,7 +80,7 @@ TEST_F(SizeMoveTest, RaisesEventsThatMayChangeTheRectangle) {
 
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "sizing 10,20 100x50", "exit",
                                                 "sizing 100,100 200x100"}));
-    EXPECT_EQ(frame.windows[kWindow].rect, (FrameRect{100, 100, 300, 200}));
+    EXPECT_EQ(frame.windows[kSizedWindow].rect, (FrameRect{100, 100, 300, 200}));
 }
 
 TEST_F(SizeMoveTest, SwitchesFullDragOffOnlyWhileActiveAndLeavesOnDestroy) {
@@ -88,7 +88,7 @@ TEST_F(SizeMoveTest, SwitchesFullDragOffOnlyWhileActiveAndLeavesOnDestroy) {
     helper.Activate = [this](bool byMouse) { events.push_back(byMouse ? "mouse" : "key"); };
     helper.Deactivate = [this] { events.push_back("deactivate"); };
     helper.SetNoFullDrag(true);
-    helper.Attach(kWindow);
+    helper.Attach(kSizedWindow);
 
     Send(kWmActivate, 2);
     EXPECT_TRUE(helper.Active());
@@ -112,7 +112,7 @@ TEST_F(SizeMoveTest, LeavesDesktopSettingAloneWhenAlreadyOffAndDetachesWhenDestr
     {
         cSizeMoveHelper helper(module, frame);
         helper.SetNoFullDrag(true);
-        helper.Attach(kWindow);
+        helper.Attach(kSizedWindow);
         Send(kWmActivate, 1);
         Send(kWmActivate, 0);
         EXPECT_EQ(frame.dragFullWindowsChanges, 0);
@@ -125,7 +125,7 @@ TEST_F(SizeMoveTest, LeavesDesktopSettingAloneWhenAlreadyOffAndDetachesWhenDestr
 TEST_F(SizeMoveTest, StickyEdgesSnapThroughTheMovingMessage) {
     frame.workArea = FrameRect{0, 0, 1000, 700};
     cSizeMoveHelperEx sticky(module, frame);
-    sticky.Attach(kWindow, true);
+    sticky.Attach(kSizedWindow, true);
 
     Send(kWmEnterSizeMove);
     EXPECT_EQ(Propose(kWmMoving, FrameRect{500, 300, 600, 350}), (FrameRect{500, 300, 600, 350}));

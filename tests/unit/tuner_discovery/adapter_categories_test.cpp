@@ -135,8 +135,6 @@ class Win98Adapter : public ::testing::Test {
     AdapterDiscovery discovery{machine.Context(), machine.environment};
 };
 
-constexpr const char* kClassNet = "System\\CurrentControlSet\\Services\\Class\\Net\\";
-
 TEST_F(Win98Adapter, PciCardWithoutEnumEntryKeepsTheDriversIdentifier) {
     machine.SetText(std::string(kClassNet) + "0003", "DriverDesc", "Realtek RTL8139");
     machine.SetText(std::string(kClassNet) + "0003\\Ndi", "DeviceID", "PCI\\VEN_10EC&DEV_8139");

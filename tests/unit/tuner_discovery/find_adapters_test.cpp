@@ -8,10 +8,6 @@
 namespace qn::testing {
 namespace {
 
-constexpr const char* kClassNet = "System\\CurrentControlSet\\Services\\Class\\Net\\";
-constexpr const char* kSharing =
-    "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General";
-
 // One adapter of each 9x category, at instances whose order differs from the
 // category order. AOL's adapter has a dial-up class key, so Windows 98 takes
 // it as software, and then not again as AOL.

@@ -64,6 +64,15 @@ inline OsVersion VersionOf(System system) {
 
 constexpr const char* kPppmacPath = "C:\\WINDOWS\\SYSTEM\\PPPMAC.VXD";
 
+// Keys under HKEY_LOCAL_MACHINE that the tests write and read back by hand.
+constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+constexpr const char* kTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+// An adapter's key is this followed by its instance ("0002").
+constexpr const char* kClassNet = "System\\CurrentControlSet\\Services\\Class\\Net\\";
+constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
+constexpr const char* kSharing =
+    "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General";
+
 struct TestMachine {
     explicit TestMachine(System system) {
         os.version = VersionOf(system);

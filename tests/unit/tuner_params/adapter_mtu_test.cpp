@@ -45,9 +45,6 @@ constexpr const char* kIpMtuParameter =
     "System\\CurrentControlSet\\Services\\Class\\Net\\0002\\Ndi\\params\\IPMTU";
 constexpr const char* kNetTrans0000 = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000";
 constexpr const char* kNetTrans0003 = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0003";
-constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
-constexpr const char* kSharing =
-    "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General";
 constexpr const char* kInterface =
     "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{4D36E972}";
 constexpr const char* kNt4Adapter =

@@ -10,9 +10,6 @@
 namespace qn::testing {
 namespace {
 
-constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-constexpr const char* kTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-
 // A stored value: text (REG_SZ bytes exactly as given), a DWORD, or nothing.
 struct Stored {
     enum Kind { None, Text, Dword } kind = None;

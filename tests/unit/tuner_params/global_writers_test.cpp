@@ -11,9 +11,6 @@
 namespace qn::testing {
 namespace {
 
-constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-constexpr const char* kTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-
 using Writer = std::function<void(TcpipParameters&)>;
 
 struct WriteCase {

@@ -11,13 +11,7 @@
 namespace qn::testing {
 namespace {
 
-constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-constexpr const char* kTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 constexpr const char* kAolSocket = "SOFTWARE\\America Online\\AOL\\aolsock";
-constexpr const char* kClassNet = "System\\CurrentControlSet\\Services\\Class\\Net";
-constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
-constexpr const char* kSharing =
-    "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General";
 
 // A dial-up adapter (class 0002), an AOL adapter (transport 0004) and an ISA
 // card (transport 0005); and the AOL software's own key.
@@ -109,22 +103,22 @@ TEST(SaveValues, Win98WritesAdaptersThenGlobalsInOrder) {
     const std::string mstcp = kMstcp;
     EXPECT_THAT(recorded.log,
                 ::testing::ElementsAre(
-                    Set(kSharing, "InternetMTU"),                                    //
-                    Set(std::string(kClassNet) + "\\0002", "IPMTU"),                 //
-                    Set(std::string(kClassNet) + "\\0002\\Ndi\\params\\IPMTU", ""),  //
-                    Set(std::string(kNetTrans) + "\\0004", "MaxMTU"),                //
-                    "delete key " + std::string(kAolSocket),                         //
-                    Set(std::string(kNetTrans) + "\\0005", "MaxMTU"),                //
-                    Deleted(std::string(kNetTrans) + "\\0005", "MaxMTU"),            //
-                    Set(mstcp, "SessionKeepAlive"),                                  //
-                    Set(mstcp, "PMTUDiscovery"), Deleted(mstcp, "PMTUDiscovery"),    //
+                    Set(kSharing, "InternetMTU"),                                  //
+                    Set(std::string(kClassNet) + "0002", "IPMTU"),                 //
+                    Set(std::string(kClassNet) + "0002\\Ndi\\params\\IPMTU", ""),  //
+                    Set(std::string(kNetTrans) + "\\0004", "MaxMTU"),              //
+                    "delete key " + std::string(kAolSocket),                       //
+                    Set(std::string(kNetTrans) + "\\0005", "MaxMTU"),              //
+                    Deleted(std::string(kNetTrans) + "\\0005", "MaxMTU"),          //
+                    Set(mstcp, "SessionKeepAlive"),                                //
+                    Set(mstcp, "PMTUDiscovery"), Deleted(mstcp, "PMTUDiscovery"),  //
                     Set(mstcp, "PMTUBlackHoleDetect"), Deleted(mstcp, "PMTUBlackHoleDetect"),
                     Set(mstcp, "DefaultRcvWindow"),           //
                     "setting Quillon\\Settings\\RWINCalc=2",  //
                     Set(mstcp, "DefaultTTL"), Deleted(mstcp, "DefaultTTL")));
     EXPECT_FALSE(recorded.machine.HasKey(kAolSocket));
     EXPECT_EQ("1400", recorded.machine.Raw(kSharing, "InternetMTU").value_or("(absent)"));
-    EXPECT_EQ("0", recorded.machine.Raw(std::string(kClassNet) + "\\0002", "IPMTU").value_or(""));
+    EXPECT_EQ("0", recorded.machine.Raw(std::string(kClassNet) + "0002", "IPMTU").value_or(""));
     EXPECT_EQ("576",
               recorded.machine.Raw(std::string(kNetTrans) + "\\0004", "MaxMTU").value_or(""));
     EXPECT_EQ("600000", recorded.machine.Raw(kMstcp, "SessionKeepAlive").value_or(""));

@@ -3,6 +3,7 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include "tests/win32/ui/native_window.h"
 #include "ui/application.h"
 #include "ui/command_button.h"
 #include "ui/option_button.h"
@@ -65,10 +66,6 @@ class GroupedForm : public Form {
     OptionButton* options[kOptions] = {&opt_low, &opt_mid, &opt_high, &opt_fast, &opt_safe};
     int clicks[kOptions] = {};
 };
-
-HWND Hwnd(const Control& control) {
-    return reinterpret_cast<HWND>(control.hWnd());
-}
 
 LONG_PTR StyleOf(const Control& control) {
     return GetWindowLongPtrA(Hwnd(control), GWL_STYLE);

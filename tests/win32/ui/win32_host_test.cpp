@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/win32/common/dialog_user.h"
+#include "tests/win32/ui/native_window.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
@@ -64,18 +66,7 @@ class WindowedForm : public Form {
     }
 };
 
-HWND Hwnd(const Control& control) {
-    return reinterpret_cast<HWND>(control.hWnd());
-}
-HWND Hwnd(const Form& form) {
-    return reinterpret_cast<HWND>(form.hWnd());
-}
-
-std::string TextOf(HWND hwnd) {
-    char buffer[256] = {};
-    GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
-}
+using qn::test::TextOf;
 
 class Win32HostTest : public ::testing::Test {
   protected:
