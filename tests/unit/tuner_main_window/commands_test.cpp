@@ -18,9 +18,8 @@ using testing::HeadlessTuner;
 using ui::headless::Choose;
 using ui::headless::Click;
 
-const std::string kAppDir = "C:\\Program Files\\Quillon";
-const std::string kMeterCommand = "\"" + kAppDir + "\\Dapplet.exe\"";
-const std::string kUpdaterCommand = "\"" + kAppDir + "\\Rellsync.exe\" StartIt";
+const std::string kMeterCommand = "\"" + testing::kTunerFolder + "\\Dapplet.exe\"";
+const std::string kUpdaterCommand = "\"" + testing::kTunerFolder + "\\Rellsync.exe\" StartIt";
 const std::string kUpdaterQuestion =
     "This will exit Quillon and run the Internet Update Utility,\rdo you wish to continue?";
 
@@ -28,8 +27,8 @@ const std::string kUpdaterQuestion =
 class Commands : public ::testing::Test {
   protected:
     explicit Commands(const char* machine = "win98") : tuner(machine) {
-        tuner.files.Write(kAppDir + "\\Rellsync.exe", "MZ");
-        tuner.files.Write(kAppDir + "\\Dapplet.exe", "MZ");
+        tuner.files.Write(testing::kTunerFolder + "\\Rellsync.exe", "MZ");
+        tuner.files.Write(testing::kTunerFolder + "\\Dapplet.exe", "MZ");
         tuner.window->Show();
     }
     void Runs(const std::string& commandPrefix) {
@@ -161,7 +160,7 @@ TEST_F(Commands, ResetWarningMessagesShowsEveryWarningAgain) {
 }
 
 TEST_F(Commands, ContentsOpensTheHelpTopicsOrSaysTheFileIsMissing) {
-    const std::string helpFile = kAppDir + "\\quillon.hlp";
+    const std::string helpFile = testing::kTunerFolder + "\\quillon.hlp";
     tuner.host.Script().Answer(ui::vbOK, "The help file \"" + helpFile + "\" was not found.");
     Choose(window.contents);
     EXPECT_TRUE(tuner.shell.helped.empty()) << "the help viewer would wait on its own box";

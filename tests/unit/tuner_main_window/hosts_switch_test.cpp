@@ -15,9 +15,8 @@ using testing::HeadlessTuner;
 using testing::ValueText;
 using ui::headless::Click;
 
-const std::string kAppDir = "C:\\Program Files\\Quillon";
 const std::string kHosts = "C:\\WINDOWS\\hosts";  // Windows 98
-const std::string kDisabled = kAppDir + "\\Disabled Hosts.qlh";
+const std::string kDisabled = testing::kTunerFolder + "\\Disabled Hosts.qlh";
 const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kMine = "127.0.0.1 localhost\r\n10.0.0.2 printer\r\n";
 const std::string kOther = "127.0.0.1 localhost\r\n";
@@ -42,7 +41,8 @@ class HostsSwitchTest : public ::testing::Test {
         EXPECT_EQ(window.cmd_hosts.Enabled(), on);
         EXPECT_EQ(window.confighosts.Enabled(), on);
         EXPECT_EQ(RunValue(),
-                  on ? std::optional<std::string>(kAppDir + "\\quillon.exe splash") : std::nullopt);
+                  on ? std::optional<std::string>(testing::kTunerFolder + "\\quillon.exe splash")
+                     : std::nullopt);
     }
     size_t BoxesShown() { return tuner.host.Script().Shown().size(); }
 
@@ -103,7 +103,7 @@ TEST_F(HostsSwitchTest, AFileAlreadyInPlaceIsKeptBesideIt) {
 
 TEST_F(HostsSwitchTest, AReadOnlyApplicationFolderKeepsTheFileInPlace) {
     Load(kMine, std::nullopt);
-    tuner.files.SetReadOnly(kAppDir);
+    tuner.files.SetReadOnly(testing::kTunerFolder);
     tuner.host.Script().Answer(ui::vbOK);
     Click(window.chk_hosts);
     EXPECT_EQ(File(kHosts), kMine);

@@ -25,6 +25,9 @@
 
 namespace qn::testing {
 
+// Where the simulated machines have the tuner installed.
+inline const std::string kTunerFolder = "C:\\Program Files\\Quillon";
+
 // Stores a REG_DWORD under HKEY_LOCAL_MACHINE, creating the key.
 inline void SetDword(Registry& registry, const std::string& key, const std::string& name,
                      std::uint32_t value) {
@@ -82,8 +85,8 @@ class HeadlessTuner {
                    shell,
                    std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
-        for (const char* folder :
-             {"C:\\Program Files\\Quillon", "C:\\WINDOWS\\system32\\drivers\\etc"}) {
+        for (const std::string& folder :
+             {kTunerFolder, std::string("C:\\WINDOWS\\system32\\drivers\\etc")}) {
             files.AddDirectory(folder);
         }
     }
