@@ -68,8 +68,10 @@ run_wine_tier() {
   # The portable unit tests touch no window or system state: side by side.
   stage "unit tests under Wine" ctest_tier "$wine_tree" --timeout 60 -L '^unit$' -j "$jobs"
   # One at a time: the others share one desktop and single-instance programs.
+  # A test that hangs on that rare Wine wedge (see scripts/wine-exec) is run
+  # once more; one that fails twice fails the tier.
   stage "Win32 and end-to-end tests under Wine" \
-    ctest_tier "$wine_tree" --timeout 60 -LE '^unit$' -j 1
+    ctest_tier "$wine_tree" --timeout 60 -LE '^unit$' -j 1 --repeat until-pass:2
   qn_wineserver_stop
 }
 if [ -z "${DISPLAY:-}" ]; then

@@ -158,13 +158,15 @@ TEST_P(TunerCommands, StartupViewItemsAndResetStoreTheirSettings) {
         Choose({"&Wizards", item});
         PollUntil([&] { return TunerSetting("Settings", "StartupMode") != before; }, 3000);
         EXPECT_EQ(TunerSetting("Settings", "StartupMode"), mode) << item;
-        const std::vector<MenuEntry> tree = MenuTree(main_);
-        const MenuEntry* advancedEntry = FindMenuEntry(tree, {"&Wizards", advanced});
-        const MenuEntry* wizardEntry = FindMenuEntry(tree, {"&Wizards", wizard});
-        ASSERT_TRUE(advancedEntry != nullptr && wizardEntry != nullptr);
-        EXPECT_EQ(advancedEntry->Checked(), std::string(mode) == "1") << item;
-        EXPECT_EQ(wizardEntry->Checked(), std::string(mode) == "0") << item;
     }
+    // The ticks after the last click (each flip is checked natively): every
+    // read of the menu loads a probe into the tuner, so they are kept few.
+    const std::vector<MenuEntry> tree = MenuTree(main_);
+    const MenuEntry* advancedEntry = FindMenuEntry(tree, {"&Wizards", advanced});
+    const MenuEntry* wizardEntry = FindMenuEntry(tree, {"&Wizards", wizard});
+    ASSERT_TRUE(advancedEntry != nullptr && wizardEntry != nullptr);
+    EXPECT_TRUE(advancedEntry->Checked());
+    EXPECT_FALSE(wizardEntry->Checked());
 
     Choose({"&Help", "&Reset Warning Messages"});
     for (const auto& [name, value] : reset) {

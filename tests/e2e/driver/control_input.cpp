@@ -1,5 +1,8 @@
 #include "tests/e2e/driver/control_input.h"
 
+#include <map>
+#include <utility>
+
 #include "tests/e2e/driver/menus.h"
 #include "tests/e2e/driver/window_finder.h"
 
@@ -119,8 +122,31 @@ std::vector<std::string> ComboItems(HWND combo) {
     return ItemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
+namespace {
+
+// Reading another process's menu loads a probe into it (see menus.cpp); under
+// Wine that has, rarely, left the target wedged for good. So another
+// process's menu is read once per window and its command ids reused: ids do
+// not change while a window lives (the grayed state is as first read). The
+// key holds the process too, so that a reused handle value is not mistaken
+// for the same window.
+std::vector<MenuEntry> MenuTreeOnce(HWND window) {
+    static std::map<std::pair<HWND, DWORD>, std::vector<MenuEntry>> trees;
+    const DWORD process = WindowProcessId(window);
+    if (process == GetCurrentProcessId()) return MenuTree(window);  // read directly
+    const auto key = std::make_pair(window, process);
+    auto found = trees.find(key);
+    if (found == trees.end() || found->second.empty()) {
+        found = trees.insert_or_assign(key, MenuTree(window)).first;
+    }
+    return found->second;
+}
+
+}  // namespace
+
 bool ChooseMenuItem(HWND window, const std::vector<std::string>& captionPath) {
-    const MenuEntry* entry = FindMenuEntry(MenuTree(window), captionPath);
+    const std::vector<MenuEntry> tree = MenuTreeOnce(window);
+    const MenuEntry* entry = FindMenuEntry(tree, captionPath);
     // A user cannot choose a submenu itself nor a grayed item.
     if (entry == nullptr || entry->popup || entry->Grayed()) return false;
     return PostMessageA(window, WM_COMMAND, MAKEWPARAM(entry->id, 0), 0) != FALSE;
