@@ -12,15 +12,17 @@ now_ms() {
   echo $(($(date +%s%N) / 1000000))
 }
 
-# CPU milliseconds (user + system) of the finished child processes so far (the
-# persistent wineserver is not one of them). The builtin writes to a file: in
-# a subshell it would count the subshell's children.
-children_cpu_ms() {
+# Sets children_cpu to the CPU milliseconds (user + system) of the finished
+# child processes so far (the persistent wineserver is not one of them). Not
+# a command substitution, nor a pipe from the builtin: in a subshell it would
+# count the subshell's children.
+children_cpu=0
+read_children_cpu() {
   local file
   file=$(mktemp)
   times >"$file"
-  sed -n 2p "$file" | awk '{ split($1, u, /[ms]/); split($2, s, /[ms]/);
-                             printf "%d", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }'
+  children_cpu=$(sed -n 2p "$file" | awk '{ split($1, u, /[ms]/); split($2, s, /[ms]/);
+                   printf "%d", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }')
   rm -f "$file"
 }
 
@@ -29,12 +31,14 @@ stage() {
   local name=$1; shift
   local wall_start cpu_start rc
   wall_start=$(now_ms)
-  cpu_start=$(children_cpu_ms)
+  read_children_cpu
+  cpu_start=$children_cpu
   "$@"
   rc=$?
+  read_children_cpu
   stage_names+=("$name")
   stage_walls+=($(($(now_ms) - wall_start)))
-  stage_cpus+=($(($(children_cpu_ms) - cpu_start)))
+  stage_cpus+=($((children_cpu - cpu_start)))
   return $rc
 }
 
@@ -46,6 +50,7 @@ minutes() {
 
 print_stage_times() {
   local i
+  read_children_cpu
   echo
   printf '%-46s %7s %7s\n' "== stage times" "wall" "CPU"
   for i in "${!stage_names[@]}"; do
@@ -53,7 +58,7 @@ print_stage_times() {
       "$(minutes "${stage_cpus[$i]}")"
   done
   printf '   %-43s %7s %7s\n' "all of make test" "$(minutes $(($(now_ms) - stage_times_start)))" \
-    "$(minutes "$(children_cpu_ms)")"
+    "$(minutes "$children_cpu")"
 }
 
 stage_times_start=$(now_ms)
