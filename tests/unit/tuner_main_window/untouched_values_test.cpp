@@ -17,22 +17,11 @@ namespace {
 using testing::HeadlessTuner;
 using testing::LocalMachine;
 using testing::SetDword;
+using testing::SetText;
 using testing::ValueText;
 using ui::headless::Click;
 using ui::headless::Select;
 using ui::headless::Type;
-
-void SetText(Registry& registry, const std::string& key, const std::string& name,
-             const std::string& text) {
-    RegKey handle = 0;
-    ASSERT_EQ(registry.CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, &handle, nullptr),
-              kRegSuccess);
-    ASSERT_EQ(
-        registry.SetValue(handle, name, kRegSz, reinterpret_cast<const std::uint8_t*>(text.data()),
-                          static_cast<std::uint32_t>(text.size())),
-        kRegSuccess);
-    registry.CloseKey(handle);
-}
 
 // Replaces everything under HKEY_LOCAL_MACHINE of one machine by another's.
 void CopyLocalMachine(Registry& from, Registry& to) {

@@ -28,17 +28,30 @@ namespace qn::testing {
 // Where the simulated machines have the tuner installed.
 inline const std::string kTunerFolder = "C:\\Program Files\\Quillon";
 
-// Stores a REG_DWORD under HKEY_LOCAL_MACHINE, creating the key.
-inline void SetDword(Registry& registry, const std::string& key, const std::string& name,
-                     std::uint32_t value) {
+// Stores a value under HKEY_LOCAL_MACHINE, creating the key.
+inline void SetMachineValue(Registry& registry, const std::string& key, const std::string& name,
+                            std::uint32_t type, const std::string& bytes) {
     RegKey handle = 0;
     ASSERT_EQ(registry.CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, &handle, nullptr),
               kRegSuccess);
-    const std::uint8_t bytes[4] = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    ASSERT_EQ(registry.SetValue(handle, name, kRegDword, bytes, 4), kRegSuccess);
+    ASSERT_EQ(
+        registry.SetValue(handle, name, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                          static_cast<std::uint32_t>(bytes.size())),
+        kRegSuccess);
     registry.CloseKey(handle);
+}
+
+inline void SetDword(Registry& registry, const std::string& key, const std::string& name,
+                     std::uint32_t value) {
+    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8),
+                           static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+    SetMachineValue(registry, key, name, kRegDword, std::string(bytes, 4));
+}
+
+// A REG_SZ without a terminating NUL.
+inline void SetText(Registry& registry, const std::string& key, const std::string& name,
+                    const std::string& text) {
+    SetMachineValue(registry, key, name, kRegSz, text);
 }
 
 // Notes which of the later windows the main window asked for.
