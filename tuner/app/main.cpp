@@ -37,10 +37,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     qn::mLogging log(*files, *localTime);
     const auto processes = qn::win32::MakeWin32Processes();
     const auto shell = qn::win32::MakeWin32Shell();
-    qn::TunerServices services{registry,    *os,        *directories,   *files,
-                               *versions,   *settings,  *instanceGuard, *restart,
-                               *interfaces, *clock,     timers,         *drawing,
-                               log,         *processes, *shell,         commandLine};
+    const auto resolver = qn::win32::MakeWin32NameResolver();
+    qn::TunerServices services{
+        registry, *os,         *directories, *files, *versions, *settings, *instanceGuard,
+        *restart, *interfaces, *clock,       timers, *drawing,  log,       *processes,
+        *shell,   *resolver,   commandLine};
     qn::TunerForms windows(app, services);
 
     // The window holds two settings records with a thousand adapter slots

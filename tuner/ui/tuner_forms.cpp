@@ -15,8 +15,8 @@ TunerForms::~TunerForms() = default;
 
 bool TunerForms::OpenFindMtuWarning() {
     if (!findMtuWarning_) {
-        findMtuWarning_ =
-            std::make_unique<FindMtuWarningWindow>(app_, settings_, [this] { OpenFindMtu(); });
+        findMtuWarning_ = std::make_unique<WarningWindow>(app_, kFindMtuWarning, settings_,
+                                                          [this] { OpenFindMtu(); });
     }
     findMtuWarning_->Show();
     return true;

@@ -5,10 +5,10 @@
 
 #include "tuner/core/environment.h"
 #include "tuner/core/tuner_settings.h"
-#include "tuner/ui/find_mtu_warning_window.h"
 #include "tuner/ui/find_mtu_window.h"
 #include "tuner/ui/mtu_detection.h"
 #include "tuner/ui/tuner_services.h"
+#include "tuner/ui/warning_window.h"
 
 namespace qn {
 
@@ -26,7 +26,7 @@ class TunerForms : public TunerWindows {
     bool OpenFindMtuWarning() override;
 
     // Null until first opened.
-    FindMtuWarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
+    WarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
     FindMtuWindow* FindMtu() const { return findMtu_.get(); }
     mtudetection& Detection() { return detection_; }
 
@@ -39,7 +39,7 @@ class TunerForms : public TunerWindows {
     TunerSettings settings_;
     mtudetection detection_;
     MainWindow* mainWindow_ = nullptr;
-    std::unique_ptr<FindMtuWarningWindow> findMtuWarning_;
+    std::unique_ptr<WarningWindow> findMtuWarning_;
     std::unique_ptr<FindMtuWindow> findMtu_;
 };
 

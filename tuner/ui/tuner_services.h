@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
+#include "platform/name_resolver.h"
 #include "platform/os_version.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -37,9 +38,12 @@ struct TunerServices {
     MTimer& timers;
     DrawingSystem& drawing;
     mLogging& log;
-    // Control-panel applets, the meter and the updater; help, mail and web links.
+    // Control-panel applets, the meter and the updater, the MTU search's
+    // pings; help, mail and web links.
     Processes& processes;
     Shell& shell;
+    // The hosts editor's DNS lookups.
+    NameResolver& resolver;
     // The program's arguments, as Command$ gives them.
     std::string commandLine;
 };

@@ -11,6 +11,7 @@
 #include "platform/memory/memory_drawing.h"
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
+#include "platform/memory/memory_name_resolver.h"
 #include "platform/memory/memory_local_time.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_shell.h"
@@ -98,6 +99,7 @@ class HeadlessTuner {
                    log,
                    processes,
                    shell,
+                   resolver,
                    std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
         for (const std::string& folder :
@@ -123,6 +125,7 @@ class HeadlessTuner {
     mLogging log{files, localTime};
     MemoryProcesses processes;
     MemoryShell shell;
+    MemoryNameResolver resolver;
     RecordingWindows windows;
     ui::headless::HeadlessHost host;
     ui::Application app{host, "Quillon"};
