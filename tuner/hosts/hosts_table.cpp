@@ -14,6 +14,7 @@ bool IsHostsNamePattern(const std::string& storedName) {
 int HostsTable::Append(const std::string& name, const std::string& address, bool include) {
     if (SlotsInUse() >= kSlots) return -1;
     slots_.push_back(HostsEntry{name, address, include, entryCount_});
+    listed_.push_back(SlotsInUse() - 1);
     ++entryCount_;
     return SlotsInUse() - 1;
 }
@@ -21,6 +22,7 @@ int HostsTable::Append(const std::string& name, const std::string& address, bool
 void HostsTable::Remove(int slot) {
     HostsEntry& removed = slots_.at(static_cast<size_t>(slot));
     if (removed.IsHole()) return;
+    listed_.erase(listed_.begin() + removed.listPosition);
     removed.name.clear();
     removed.listPosition = kNoListPosition;
     for (size_t later = static_cast<size_t>(slot) + 1; later < slots_.size(); ++later) {
@@ -48,15 +50,13 @@ int HostsTable::Find(const std::string& name) const {
 }
 
 int HostsTable::SlotAtListPosition(int position) const {
-    if (position < 0) return -1;
-    for (size_t slot = 0; slot < slots_.size(); ++slot) {
-        if (slots_[slot].listPosition == position) return static_cast<int>(slot);
-    }
-    return -1;
+    if (position < 0 || position >= static_cast<int>(listed_.size())) return -1;
+    return listed_[static_cast<size_t>(position)];
 }
 
 void HostsTable::Clear() {
     slots_.clear();
+    listed_.clear();
     entryCount_ = 0;
     holeCount_ = 0;
 }
@@ -67,6 +67,7 @@ void HostsTable::Rebuild(std::vector<HostsEntry> entries) {
     const std::vector<bool> superseded = SupersededEntries(slots_);
     entryCount_ = 0;
     holeCount_ = 0;
+    listed_.clear();
     for (size_t slot = 0; slot < slots_.size(); ++slot) {
         HostsEntry& entry = slots_[slot];
         if (superseded[slot]) {
@@ -75,6 +76,7 @@ void HostsTable::Rebuild(std::vector<HostsEntry> entries) {
             ++holeCount_;
         } else {
             entry.listPosition = entryCount_++;
+            listed_.push_back(static_cast<int>(slot));
         }
     }
 }

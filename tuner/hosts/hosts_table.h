@@ -51,6 +51,7 @@ class HostsTable {
 
   private:
     std::vector<HostsEntry> slots_;
+    std::vector<int> listed_;  // the slot at each list position
     int entryCount_ = 0;
     int holeCount_ = 0;
 };

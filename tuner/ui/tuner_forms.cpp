@@ -22,6 +22,20 @@ bool TunerForms::OpenFindMtuWarning() {
     return true;
 }
 
+bool TunerForms::OpenHostsWarning() {
+    if (!hostsWarning_) {
+        hostsWarning_ = std::make_unique<WarningWindow>(app_, kHostsWarning, settings_,
+                                                        [this] { OpenHosts(); });
+    }
+    hostsWarning_->Show();
+    return true;
+}
+
+void TunerForms::OpenHosts() {
+    if (!hosts_) hosts_ = std::make_unique<HostsWindow>(app_, services_, detection_, *mainWindow_);
+    hosts_->Show();
+}
+
 void TunerForms::OpenFindMtu() {
     if (!findMtu_) {
         findMtu_ = std::make_unique<FindMtuWindow>(app_, detection_, *mainWindow_,

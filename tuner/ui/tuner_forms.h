@@ -6,6 +6,7 @@
 #include "tuner/core/environment.h"
 #include "tuner/core/tuner_settings.h"
 #include "tuner/ui/find_mtu_window.h"
+#include "tuner/ui/hosts_window.h"
 #include "tuner/ui/mtu_detection.h"
 #include "tuner/ui/tuner_services.h"
 #include "tuner/ui/warning_window.h"
@@ -24,14 +25,18 @@ class TunerForms : public TunerWindows {
     void SetMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
 
     bool OpenFindMtuWarning() override;
+    bool OpenHostsWarning() override;
 
     // Null until first opened.
     WarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
     FindMtuWindow* FindMtu() const { return findMtu_.get(); }
     mtudetection& Detection() { return detection_; }
+    WarningWindow* HostsWarning() const { return hostsWarning_.get(); }
+    HostsWindow* Hosts() const { return hosts_.get(); }
 
   private:
     void OpenFindMtu();
+    void OpenHosts();
 
     ui::Application& app_;
     TunerServices& services_;
@@ -41,6 +46,8 @@ class TunerForms : public TunerWindows {
     MainWindow* mainWindow_ = nullptr;
     std::unique_ptr<WarningWindow> findMtuWarning_;
     std::unique_ptr<FindMtuWindow> findMtu_;
+    std::unique_ptr<WarningWindow> hostsWarning_;
+    std::unique_ptr<HostsWindow> hosts_;
 };
 
 }  // namespace qn
