@@ -23,6 +23,7 @@ class TunerForms : public TunerWindows {
     // Apply fills; set before anything is opened.
     void SetMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
 
+    void ShowSplashReminder() override;
     bool OpenFindMtuWarning() override;
 
     // Null until first opened.
