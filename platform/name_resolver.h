@@ -1,5 +1,6 @@
 #pragma once
 // Host name to IPv4 address through Windows Sockets 1.1.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,18 @@ struct Resolution {
     std::vector<std::string> addresses;  // dotted, in the order the resolver gave
 };
 
+// What starting Windows Sockets reports.
+struct WinsockStart {
+    int error = 0;              // 0 on success, else the Winsock error code
+    std::uint16_t version = 0;  // wVersion: major in the low byte, minor in the high one
+    int maxSockets = 0;         // iMaxSockets
+};
+
 class NameResolver {
   public:
     virtual ~NameResolver() = default;
-    // 0 or the Winsock error code; every successful Startup needs a Cleanup.
-    virtual int Startup() = 0;
+    // Every successful Startup (error 0) needs a Cleanup.
+    virtual WinsockStart Startup() = 0;
     virtual Resolution Resolve(const std::string& hostName) = 0;
     // 0 or the Winsock error code.
     virtual int Cleanup() = 0;

@@ -1,10 +1,18 @@
 #!/usr/bin/env python3
-"""Paints the meter's two graph backgrounds and writes them as 8-bit BMP files.
+"""Paints the meter's two graph backgrounds and the tuner's log-on reminder
+picture, and writes them as 8-bit BMP files.
 
 clouds.bmp (602 x 425): a sky that lightens towards the horizon, with soft
 fair-weather clouds.  river.bmp (657 x 340): a river winding from the
 foreground to low hills under a pale sky.  Both are kept light and calm, so
 that the chart's lines stay readable on top of them.
+
+hosts_reminder.bmp (320 x 120): a globe linked to a list (the hosts file)
+over an evening sky, above a plain band where the reminder's labels sit.  The
+band is the classic 3-D grey (192, 192, 192) edged with (128, 128, 128) and
+(223, 223, 223): loaded with LR_LOADMAP3DCOLORS those become the system's
+3-D colours, so the band matches the labels' background on any scheme.  No
+other palette entry is one of those greys.
 
 Each picture uses a palette of colour ramps; a pixel picks a ramp and a level
 on it, and 4 x 4 ordered dithering hides the steps between levels.  The
@@ -73,13 +81,18 @@ class ValueNoise:
 class Ramps:
     """A palette made of named colour ramps of given lengths."""
 
-    def __init__(self, ramps):
+    def __init__(self, ramps, fixed=()):
         self.colours = []
         self.starts = {}
         for name, count, stops in ramps:
             self.starts[name] = (len(self.colours), count)
             for i in range(count):
                 self.colours.append(self._along(stops, i / (count - 1)))
+        # Single colours that must appear exactly, looked up by name.
+        self.fixed = {}
+        for name, colour in fixed:
+            self.fixed[name] = len(self.colours)
+            self.colours.append(colour)
         assert len(self.colours) <= 256
         self.colours += [(0, 0, 0)] * (256 - len(self.colours))
 
@@ -194,10 +207,141 @@ def river():
     return width, height, ramps.colours, pixels
 
 
+def coverage(inside, x, y, samples=4):
+    """The share of pixel (x, y) for which inside(px, py) holds."""
+    hits = 0
+    for sy in range(samples):
+        for sx in range(samples):
+            if inside(x + (sx + 0.5) / samples, y + (sy + 0.5) / samples):
+                hits += 1
+    return hits / (samples * samples)
+
+
+def near_segment(px, py, x1, y1, x2, y2):
+    """Distance from (px, py) to the segment and the position along it (0..1)."""
+    dx, dy = x2 - x1, y2 - y1
+    t = clamp01(((px - x1) * dx + (py - y1) * dy) / float(dx * dx + dy * dy))
+    return math.hypot(px - (x1 + t * dx), py - (y1 + t * dy)), t
+
+
+def reminder():
+    width, height = 320, 120
+    band_top = 80
+    ramps = Ramps([
+        ("sky", 64, [(0, (20, 44, 104)), (0.6, (46, 96, 170)), (1, (112, 160, 214))]),
+        ("ocean", 48, [(0, (14, 56, 108)), (0.55, (40, 124, 186)), (1, (150, 206, 240))]),
+        ("land", 32, [(0, (40, 104, 64)), (1, (132, 186, 110))]),
+        ("paper", 32, [(0, (176, 188, 204)), (1, (250, 251, 253))]),
+        ("glow", 32, [(0, (150, 190, 230)), (1, (255, 244, 200))]),
+    ], fixed=[("face", (192, 192, 192)), ("shadow", (128, 128, 128)),
+              ("light", (223, 223, 223))])
+    for colour in ramps.colours[:ramps.fixed["face"]]:
+        assert tuple(round(c) for c in colour) not in (
+            (192, 192, 192), (128, 128, 128), (223, 223, 223))
+
+    globe_x, globe_y, globe_r = 62.0, 41.0, 31.0
+    page = (236.0, 10.0, 292.0, 70.0)  # left, top, right, bottom
+    rows = [22.0, 32.0, 42.0, 52.0, 62.0]
+    land = ValueNoise(404)
+    stars = random.Random(7)
+    star_points = {(stars.randrange(width), stars.randrange(band_top - 30)) for _ in range(40)}
+
+    def on_globe(px, py):
+        return math.hypot(px - globe_x, py - globe_y) <= globe_r
+
+    def on_page(px, py):
+        left, top, right, bottom = page
+        fold = 10.0
+        if not (left <= px <= right and top <= py <= bottom):
+            return False
+        return not (px > right - fold and py < top + fold and
+                    (px - (right - fold)) > (py - top))
+
+    # Arcs from the globe's rim to three of the list's rows.
+    arcs = []
+    for i, row in enumerate(rows[::2]):
+        start = (globe_x + globe_r * 0.95, globe_y - 10.0 + 10.0 * i)
+        end = (page[0] - 4.0, row)
+        control = ((start[0] + end[0]) / 2.0, min(start[1], end[1]) - 26.0 + 12.0 * i)
+        points = []
+        for k in range(49):
+            t = k / 48.0
+            points.append(((1 - t) ** 2 * start[0] + 2 * (1 - t) * t * control[0] + t * t * end[0],
+                           (1 - t) ** 2 * start[1] + 2 * (1 - t) * t * control[1] + t * t * end[1]))
+        arcs.append(points)
+    arc_ends = [points[-1] for points in arcs]
+
+    def on_arc(px, py):
+        for x, y in arc_ends:
+            if math.hypot(px - x, py - y) <= 2.2:
+                return True
+        for points in arcs:
+            for (x1, y1), (x2, y2) in zip(points, points[1:]):
+                if abs(px - x1) > 4 or abs(py - y1) > 4:
+                    continue
+                if near_segment(px, py, x1, y1, x2, y2)[0] <= 0.6:
+                    return True
+        return False
+
+    def on_row_line(px, py):
+        left = page[0] + 8.0
+        for row in rows:
+            if abs(py - row) <= 1.0 and left <= px <= page[2] - 8.0 - (row % 3) * 6.0:
+                return True
+        return False
+
+    pixels = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            d = dither(x, y)
+            if y >= band_top:
+                name = "shadow" if y == band_top else "light" if y == band_top + 1 else "face"
+                row.append(ramps.fixed[name])
+                continue
+            cx, cy = x + 0.5, y + 0.5
+            if coverage(on_row_line, x, y) > d:
+                row.append(ramps.index("sky", 0.55, x, y))
+            elif coverage(on_page, x, y) > d:
+                shade = 0.75 + 0.25 * (1 - (cy - page[1]) / (page[3] - page[1]))
+                row.append(ramps.index("paper", shade, x, y))
+            elif coverage(on_arc, x, y) > d:
+                row.append(ramps.index("glow", 0.3 + 0.7 * (cx - globe_x) / (page[0] - globe_x),
+                                       x, y))
+            elif coverage(on_globe, x, y) > d:
+                # Lit from the upper left; land from noise on the sphere.
+                nx = (cx - globe_x) / globe_r
+                ny = (cy - globe_y) / globe_r
+                nz = math.sqrt(max(0.0, 1 - nx * nx - ny * ny))
+                light = clamp01(0.15 + 0.85 * (-0.5 * nx - 0.55 * ny + 0.67 * nz))
+                longitude = math.atan2(nx, nz) + 0.35
+                latitude = math.asin(max(-1.0, min(1.0, -ny)))
+                # Meridians every 45 degrees and parallels every 30, about a
+                # pixel wide wherever they are seen.
+                graticule = (abs(math.sin(longitude * 4.0)) * nz * globe_r < 1.4 or
+                             abs(math.sin(latitude * 6.0)) * globe_r < 1.2 * 6 / 4)
+                if land.fbm(longitude * 2.0 + 3.0, latitude * 2.4 + 1.0, 4) > 0.55:
+                    row.append(ramps.index("land", light, x, y))
+                elif graticule:
+                    row.append(ramps.index("ocean", min(1.0, light + 0.35), x, y))
+                else:
+                    row.append(ramps.index("ocean", light * 0.85, x, y))
+            else:
+                glow = math.exp(-((cx - globe_x) ** 2 + (cy - globe_y) ** 2) / 2600.0)
+                level = 0.15 + 0.75 * (y / band_top) ** 1.3 + 0.25 * glow
+                if (x, y) in star_points and y < band_top - 30:
+                    row.append(ramps.index("glow", 0.9, x, y))
+                else:
+                    row.append(ramps.index("sky", level, x, y))
+        pixels.append(row)
+    return width, height, ramps.colours, pixels
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
-    for name, paint in (("clouds.bmp", clouds), ("river.bmp", river)):
+    for name, paint in (("clouds.bmp", clouds), ("river.bmp", river),
+                        ("hosts_reminder.bmp", reminder)):
         width, height, palette, pixels = paint()
         write_bmp(os.path.join(folder, name), width, height, palette, pixels)
 

@@ -21,12 +21,22 @@ class Frame : public CaptionedControl {
         : CaptionedControl(form, ControlKind::Frame, std::move(name), container) {}
 };
 
-// A surface that other code draws on through its window handle.
+// A surface that other code draws on through its window handle, or a bitmap
+// of the program's resources.
 class PictureBox : public Control {
   public:
     PictureBox(Form& form, std::string name, Control* container = nullptr)
         : Control(form, ControlKind::PictureBox, std::move(name), container) {}
     Event Click;
+
+    // The bitmap resource shown, from the top-left corner, without the
+    // sunken edge; empty for a drawing surface. Fixed before the form is
+    // loaded.
+    const std::string& Picture() const { return picture_; }
+    void SetPicture(std::string resourceName) { picture_ = std::move(resourceName); }
+
+  private:
+    std::string picture_;
 };
 
 }  // namespace qn::ui

@@ -12,10 +12,10 @@ void MemoryNameResolver::Fail(const std::string& hostName, int error) {
     answers_[ToUpperAnsi(hostName)] = Resolution{error, {}};
 }
 
-int MemoryNameResolver::Startup() {
-    if (startupError != 0) return startupError;
+WinsockStart MemoryNameResolver::Startup() {
+    if (startupError != 0) return WinsockStart{startupError, 0, 0};
     ++activeStartups;
-    return 0;
+    return WinsockStart{0, version, maxSockets};
 }
 
 Resolution MemoryNameResolver::Resolve(const std::string& hostName) {

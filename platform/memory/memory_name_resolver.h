@@ -12,11 +12,14 @@ class MemoryNameResolver : public NameResolver {
     void Add(const std::string& hostName, std::vector<std::string> addresses);
     void Fail(const std::string& hostName, int error);
 
-    int Startup() override;
+    WinsockStart Startup() override;
     Resolution Resolve(const std::string& hostName) override;
     int Cleanup() override;
 
     int startupError = 0;
+    // What a successful Startup reports, as Winsock 1.1 does under Wine.
+    std::uint16_t version = 0x0101;
+    int maxSockets = 32767;
     int cleanupError = 0;
     int activeStartups = 0;  // successful Startups not yet cleaned up
     std::vector<std::string> asked;

@@ -10,9 +10,11 @@ constexpr WORD kWinsock11 = 0x0101;
 
 class Win32NameResolver : public NameResolver {
   public:
-    int Startup() override {
+    WinsockStart Startup() override {
         WSADATA data{};
-        return WSAStartup(kWinsock11, &data);
+        const int error = WSAStartup(kWinsock11, &data);
+        if (error != 0) return WinsockStart{error, 0, 0};
+        return WinsockStart{0, data.wVersion, data.iMaxSockets};
     }
 
     Resolution Resolve(const std::string& hostName) override {

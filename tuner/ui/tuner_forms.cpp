@@ -1,5 +1,6 @@
 #include "tuner/ui/tuner_forms.h"
 
+#include "tuner/ui/hosts_enabled_window.h"
 #include "tuner/ui/main_window.h"
 
 namespace qn {
@@ -12,6 +13,12 @@ TunerForms::TunerForms(ui::Application& app, TunerServices& services)
       detection_(app, services.processes, services.files, services.clock, environment_) {}
 
 TunerForms::~TunerForms() = default;
+
+void TunerForms::ShowSplashReminder() {
+    HostsEnabled reminder(app_, services_.drawing);
+    reminder.Show();
+    app_.WaitUntil([&reminder] { return reminder.SplashClosed(); });
+}
 
 bool TunerForms::OpenFindMtuWarning() {
     if (!findMtuWarning_) {

@@ -24,6 +24,7 @@ class TunerForms : public TunerWindows {
     // Apply fills; set before anything is opened.
     void SetMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
 
+    void ShowSplashReminder() override;
     bool OpenFindMtuWarning() override;
     bool OpenHostsWarning() override;
 

@@ -56,6 +56,9 @@ WindowKind KindOf(const Control& control) {
         case ControlKind::Frame:
             return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::PictureBox:
+            if (!static_cast<const PictureBox&>(control).Picture().empty()) {
+                return {"STATIC", SS_BITMAP | SS_NOTIFY, 0};
+            }
             // Sunken, as picture boxes are by default.
             return {"STATIC", SS_NOTIFY, WS_EX_CLIENTEDGE};
         case ControlKind::VScrollBar:
@@ -104,6 +107,7 @@ ControlWindow::ControlWindow(FormWindow& owner, Control& control, int id)
     }
     const HFONT font = font_ != nullptr ? font_ : owner.Font();
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ShowPicture();
     control_.SetPeer(this);
     applying_ = true;
     ApplyBounds();
@@ -122,6 +126,22 @@ ControlWindow::~ControlWindow() {
     RemoveToolTip();
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
     if (font_ != nullptr) DeleteObject(font_);
+    // A static control never deletes the bitmap it was given.
+    if (bitmap_ != nullptr) DeleteObject(bitmap_);
+}
+
+void ControlWindow::ShowPicture() {
+    if (control_.Kind() != ControlKind::PictureBox) return;
+    const std::string& name = static_cast<const PictureBox&>(control_).Picture();
+    if (name.empty()) return;
+    // The classic 3-D greys of the picture become the system's colours, so
+    // that a picture can match the controls on it on any colour scheme.
+    bitmap_ = static_cast<HBITMAP>(
+        LoadImageA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)),
+                   name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    if (bitmap_ != nullptr) {
+        SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
+    }
 }
 
 void ControlWindow::PropertyChanged(Property property) {

@@ -40,13 +40,15 @@ class ControlWindow : public Peer {
     void ApplyToolTip();
     void ApplySelection();
     void RemoveToolTip();
+    void ShowPicture();
     int ScrollPosition(int value) const;
 
     FormWindow& owner_;
     Control& control_;
     int id_;
     HWND hwnd_ = nullptr;
-    HFONT font_ = nullptr;  // the control's own, when it has one
+    HFONT font_ = nullptr;      // the control's own, when it has one
+    HBITMAP bitmap_ = nullptr;  // a picture box's resource picture
     bool hasToolTip_ = false;
     // Set while the model is copied into the window, whose notifications then
     // repeat what the model already knows.

@@ -31,7 +31,7 @@ TEST(MemoryNameResolver, ResolvesOnlyBetweenStartupAndCleanup) {
     MemoryNameResolver resolver;
     resolver.Add("LocalHost", {"127.0.0.1"});
     EXPECT_EQ(resolver.Resolve("localhost").error, kWsaNotInitialised);
-    ASSERT_EQ(resolver.Startup(), 0);
+    ASSERT_EQ(resolver.Startup().error, 0);
     const auto found = resolver.Resolve("LOCALHOST");
     EXPECT_EQ(found.error, 0);
     EXPECT_EQ(found.addresses, std::vector<std::string>{"127.0.0.1"});
@@ -40,6 +40,25 @@ TEST(MemoryNameResolver, ResolvesOnlyBetweenStartupAndCleanup) {
     EXPECT_EQ(resolver.Resolve("dns.down").error, kWsaTryAgain);
     EXPECT_EQ(resolver.Cleanup(), 0);
     EXPECT_EQ(resolver.Cleanup(), kWsaNotInitialised);
+}
+
+TEST(MemoryNameResolver, StartupReportsTheSetVersionAndSocketsOrOnlyTheError) {
+    MemoryNameResolver resolver;
+    const WinsockStart usual = resolver.Startup();
+    EXPECT_EQ(usual.error, 0);
+    EXPECT_EQ(usual.version, 0x0101);
+    EXPECT_EQ(usual.maxSockets, 32767);
+    resolver.version = 0x0001;
+    resolver.maxSockets = 0;
+    const WinsockStart old = resolver.Startup();
+    EXPECT_EQ(old.version, 0x0001);
+    EXPECT_EQ(old.maxSockets, 0);
+    EXPECT_EQ(resolver.activeStartups, 2);
+    resolver.startupError = 10091;
+    const WinsockStart failed = resolver.Startup();
+    EXPECT_EQ(failed.error, 10091);
+    EXPECT_EQ(failed.version, 0);
+    EXPECT_EQ(resolver.activeStartups, 2) << "a failed start needs no Cleanup";
 }
 
 }  // namespace

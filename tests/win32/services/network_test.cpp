@@ -9,10 +9,20 @@ namespace {
 
 class NetworkWin32 : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(resolver->Startup(), 0); }
+    void SetUp() override {
+        started = resolver->Startup();
+        ASSERT_EQ(started.error, 0);
+    }
     void TearDown() override { EXPECT_EQ(resolver->Cleanup(), 0); }
     std::unique_ptr<NameResolver> resolver = MakeWin32NameResolver();
+    WinsockStart started;
 };
+
+TEST_F(NetworkWin32, StartupReportsVersionOneOneAndAtLeastOneSocket) {
+    EXPECT_EQ(started.version & 0xFF, 1) << "major";
+    EXPECT_EQ(started.version >> 8, 1) << "minor";
+    EXPECT_GE(started.maxSockets, 1);
+}
 
 TEST_F(NetworkWin32, LocalhostResolvesToLoopback) {
     const auto resolution = resolver->Resolve("localhost");

@@ -12,7 +12,7 @@ namespace {
 
 TEST(SamplerWin32, TicksReportLoopbackTrafficOnAllInterfaces) {
     const auto resolver = MakeWin32NameResolver();
-    ASSERT_EQ(resolver->Startup(), 0);
+    ASSERT_EQ(resolver->Startup().error, 0);
     const auto table = MakeWin32InterfaceTable();
     const auto clock = MakeWin32Clock();
     const auto files = MakeWin32FileSystem();
