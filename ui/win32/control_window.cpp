@@ -122,6 +122,13 @@ ControlWindow::~ControlWindow() {
     RemoveToolTip();
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
     if (font_ != nullptr) DeleteObject(font_);
+    if (backBrush_ != nullptr) DeleteObject(backBrush_);
+}
+
+HBRUSH ControlWindow::BackBrush() {
+    if (!control_.HasBackColor()) return nullptr;
+    if (backBrush_ == nullptr) backBrush_ = CreateSolidBrush(control_.BackColor());
+    return backBrush_;
 }
 
 void ControlWindow::PropertyChanged(Property property) {
