@@ -66,6 +66,15 @@ class Control {
     bool EffectivelyEnabled() const;
     bool EffectivelyVisible() const;
 
+    // A background of its own (0x00BBGGRR), fixed before the form is loaded;
+    // none: the form's.
+    bool HasBackColor() const { return hasBackColor_; }
+    std::uint32_t BackColor() const { return backColor_; }
+    void SetBackColor(std::uint32_t color) {
+        backColor_ = color;
+        hasBackColor_ = true;
+    }
+
     // Fixed before the form is loaded; empty name: the form's font.
     const Font& GetFont() const { return font_; }
     void SetFont(Font font) { font_ = std::move(font); }
@@ -103,6 +112,8 @@ class Control {
     std::string text_;
     std::string toolTip_;
     Font font_;
+    std::uint32_t backColor_ = 0;
+    bool hasBackColor_ = false;
     bool enabled_ = true;
     bool visible_ = true;
     bool tabStop_;

@@ -2,6 +2,7 @@
 
 #include "tuner/core/distribution.h"
 #include "tuner/core/whole_file.h"
+#include "tuner/ui/help_topics.h"
 #include "ui/application.h"
 #include "version.h"
 
@@ -30,7 +31,15 @@ HostsWindow::HostsWindow(ui::Application& app, TunerServices& services, mtudetec
       mainWindow_(mainWindow),
       environment_(services.os, services.directories, services.versions),
       settings_(services.settings),
-      files_(services.files, services.localTime, environment_.AppPath()) {
+      files_(services.files, services.localTime, environment_.AppPath()),
+      dns_(
+          app, services.resolver, [this] { return detection_.StopRequested(); },
+          // A failing Windows Sockets ends the program: the hosts file goes
+          // back first, as Cancel would put it.
+          [this] {
+              files_.PutBack(HostsPath());
+              filesSettled_ = true;
+          }) {
     LayOut();
     ConnectEvents();
 }
@@ -49,11 +58,25 @@ void HostsWindow::ConnectEvents() {
     mnuImportOver.Click.Connect([this] { ImportOverCurrent(); });
     mnuAppend.Click.Connect([this] { AppendBackup(); });
     List1.Click.Connect([this] { List1_Click(); });
+    Command4.Click.Connect([this] { Command4_Click(); });
+    Command6.Click.Connect([this] { Command6_Click(); });
+    Command1.Click.Connect([this] { Command1_Click(); });
+    mnuSkip.Click.Connect([this] { MarkCurrent(false); });
+    mnuInclude.Click.Connect([this] { MarkCurrent(true); });
+    mnuSkipAll.Click.Connect([this] { MarkAll(false); });
+    mnuIncludeAll.Click.Connect([this] { MarkAll(true); });
+    cmdHelp.Click.Connect([this] {
+        ShowHelpTopics(*this, services_.files, services_.shell, environment_.HelpFile());
+    });
+    mnuHelp.Click.Connect([this] {
+        ShowHelpTopics(*this, services_.files, services_.shell, environment_.HelpFile());
+    });
     Text1.Change.Connect([this] { Text1_Change(); });
     Check1.Click.Connect([this] { Check1_Click(); });
 }
 
 void HostsWindow::Form_Load() {
+    progress(0);
     Label1.SetCaption(environment_.GetHostsPath());
     if (files_.EditInterrupted() &&
         App().MsgBox("Quillon exited without saving hosts.  Would you like to restore your "

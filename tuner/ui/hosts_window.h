@@ -7,6 +7,7 @@
 
 #include "tuner/core/environment.h"
 #include "tuner/core/tuner_settings.h"
+#include "tuner/hosts/get_dns.h"
 #include "tuner/hosts/hosts_files.h"
 #include "tuner/hosts/hosts_format.h"
 #include "tuner/hosts/hosts_table.h"
@@ -17,6 +18,7 @@
 #include "ui/form.h"
 #include "ui/list_control.h"
 #include "ui/menu_item.h"
+#include "ui/option_button.h"
 #include "ui/simple_controls.h"
 #include "ui/text_box.h"
 
@@ -42,6 +44,19 @@ class HostsWindow : public ui::Form {
     ui::Label Label13{*this, "Label13"};
     ui::TextBox Text2{*this, "Text2"};  // address
     ui::CheckBox Check1{*this, "Check1"};
+    ui::Frame Frame1{*this, "Frame1"};  // "Server"
+    ui::OptionButton Option1{*this, "Option1", &Frame1};
+    ui::OptionButton Option2{*this, "Option2", &Frame1};
+    ui::OptionButton Option3{*this, "Option3", &Frame1};
+    ui::OptionButton Option4{*this, "Option4", &Frame1};
+    ui::OptionButton Option5{*this, "Option5", &Frame1};
+    ui::OptionButton Option6{*this, "Option6", &Frame1};
+    ui::CommandButton Command4{*this, "Command4", &Frame1};  // Go
+    ui::CommandButton Command1{*this, "Command1", &Frame1};  // Stop
+    ui::CommandButton Command6{*this, "Command6"};           // Update All
+    ui::Label Label8{*this, "Label8"};                       // progress track
+    ui::Label Label9{*this, "Label9"};                       // progress fill
+    ui::CommandButton cmdHelp{*this, "cmdHelp"};
     ui::CommandButton Command5{*this, "Command5"};  // Ok
     ui::CommandButton Command2{*this, "Command2"};  // Cancel
     ui::CommandButton Command3{*this, "Command3"};  // Refresh from Hosts
@@ -58,9 +73,23 @@ class HostsWindow : public ui::Form {
     ui::MenuItem mnuFileBar{mnuFile, "mnuFileBar", "-"};
     ui::MenuItem mnuExitSave{mnuFile, "mnuExitSave", "E&xit and Save Changes"};
     ui::MenuItem mnuExitDiscard{mnuFile, "mnuExitDiscard", "Exit &without Saving"};
+    ui::MenuItem mnuMark{*this, "mnuMark", "&Mark"};
+    ui::MenuItem mnuSkip{mnuMark, "mnuSkip", "&Skip in Update All"};
+    ui::MenuItem mnuInclude{mnuMark, "mnuInclude", "&Include in Update All"};
+    ui::MenuItem mnuMarkBar{mnuMark, "mnuMarkBar", "-"};
+    ui::MenuItem mnuSkipAll{mnuMark, "mnuSkipAll", "Skip All in Update All"};
+    ui::MenuItem mnuIncludeAll{mnuMark, "mnuIncludeAll", "Include All in Update All"};
+    ui::MenuItem mnuHelp{*this, "mnuHelp", "&Help"};
 
     // Ok, for callers outside the window.
     void ExitAndSave() { Command5_Click(); }
+    // "Update All", for callers outside the window.
+    void UpdAll() { Command6_Click(); }
+    // Looks the name up and adds it when it resolves and is not listed yet;
+    // shows nothing, for the imports.
+    void AddToHosts(const std::string& name);
+    // The progress bar at fraction f (0 hides it).
+    void progress(double f);
     // Set by the wizard while it fills the editor: Ok then leaves the main
     // window hidden. Every unloading clears it.
     bool HostsOpenedByWizard = false;
@@ -93,6 +122,28 @@ class HostsWindow : public ui::Form {
     void AppendBackup();
     std::optional<std::string> ChooseBackupToRead();
     void List1_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command1_Click();
+    void SearchOption();
+    void AddOption();
+    void RemoveOption();
+    void UpdateIpOption();
+    void ManualAddOption();
+    void ManualEditOption();
+    // The first slot whose name matches Text1, made current; -1 when none.
+    int SearchInList(bool reportFound, bool quiet);
+    int SearchInList2();
+    void MakeCurrent(int position);
+    // A new entry at the end of the table and the list, made current; false
+    // when the table has no slot left.
+    bool AppendEntry(const std::string& name, const std::string& address, bool include,
+                     bool quiet = false);
+    void RemoveEntry(int slot);
+    void SetLookupMode(bool on);
+    void MarkCurrent(bool include);
+    void MarkAll(bool include);
+    std::string GetIpAddress(const std::string& name);
     void Text1_Change();
     void Check1_Click();
     // The file side of Cancel: the hosts file as it was read goes back.
@@ -106,6 +157,7 @@ class HostsWindow : public ui::Form {
     TunerSettings settings_;
     HostsFiles files_;
     HostsTable table_;
+    GetDns dns_;
     // Ok or Cancel has done the files' part; the unloading that follows must
     // not do it again.
     bool filesSettled_ = false;

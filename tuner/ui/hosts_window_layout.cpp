@@ -13,16 +13,19 @@ constexpr int kHostsValueLeft = kHostsSideLeft + 2520;
 constexpr int kHostsRow = 300;
 constexpr int kHostsButtonWidth = 2280;
 constexpr int kHostsButtonHeight = 375;
+constexpr int kHostsFrameTop = 2760;
+constexpr int kHostsProgressTop = 5040;
+constexpr std::uint32_t kTrackColor = 0xC0C0C0;  // grey
+constexpr std::uint32_t kFillColor = 0x800000;   // navy
 
 }  // namespace
 
 void HostsWindow::LayOut() {
     SetCaption("Quillon Local DNS");
     SetBorderStyle(ui::BorderStyle::FixedSingle);
-    Move(-1, -1, kHostsSideLeft + kHostsSideWidth + kHostsMargin, 5160);
     Label1.Move(kHostsMargin, kHostsMargin, kHostsSideLeft + kHostsSideWidth - kHostsMargin, 255);
     List1.SetMultiSelect(true);
-    List1.Move(kHostsMargin, 480, kHostsListWidth, 3540);
+    List1.Move(kHostsMargin, 480, kHostsListWidth, 4440);
     List1.SetToolTipText("Selected entries take part in Update All; a click marks or unmarks one");
 
     Label3.SetCaption("Total Number of entries in Hosts:");
@@ -43,13 +46,41 @@ void HostsWindow::LayOut() {
     Text1.Move(kHostsSideLeft, 1740, kHostsSideWidth, 315);
     Text1.SetToolTipText("Domain Name to add, remove, update, or search for.");
     Label13.SetCaption("IP Address:");
-    Label13.Move(kHostsSideLeft, 2160, kHostsSideWidth, 255);
-    Text2.Move(kHostsSideLeft, 2400, kHostsSideWidth, 315);
+    Label13.Move(kHostsSideLeft, 2100, kHostsSideWidth, 255);
+    Text2.Move(kHostsSideLeft, 2340, kHostsSideWidth, 315);
     Text2.SetLocked(true);
-    Check1.SetCaption("Prompt before removing entries on Update All");
-    Check1.Move(kHostsSideLeft, 2880, kHostsSideWidth, 435);
 
-    const int firstRow = 4200;
+    Frame1.SetCaption("Server");
+    Frame1.Move(kHostsSideLeft, kHostsFrameTop, kHostsSideWidth, 1380);
+    const int column = kHostsSideWidth / 2;
+    ui::OptionButton* options[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
+    const char* captions[] = {"Search", "Add", "Remove", "Update IP", "Manual Add", "Manual Edit"};
+    for (int i = 0; i < 6; ++i) {
+        options[i]->SetCaption(captions[i]);
+        options[i]->Move(120 + (i % 2) * column, 270 + (i / 2) * 270, column - 180, 255);
+    }
+    Option1.SetValue(true);
+    Command4.SetCaption("Go");
+    Command4.Move(kHostsSideWidth - 1320, 1080 - 60, 1200, 300);
+    Command1.SetCaption("Stop");
+    Command1.Move(kHostsSideWidth - 1320, 1080 - 60, 1200, 300);
+    Command1.SetVisible(false);
+
+    Command6.SetCaption("Update All");
+    Command6.Move(kHostsSideLeft, 4260, 1560, kHostsButtonHeight);
+    cmdHelp.SetCaption("Help");
+    cmdHelp.Move(kHostsSideLeft + kHostsSideWidth - 1560, 4260, 1560, kHostsButtonHeight);
+    Check1.SetCaption("Prompt before removing entries on Update All");
+    Check1.Move(kHostsSideLeft, 4680, kHostsSideWidth, 255);
+
+    const int width = kHostsSideLeft + kHostsSideWidth - kHostsMargin;
+    Label8.SetBackColor(kTrackColor);
+    Label8.Move(kHostsMargin, kHostsProgressTop, width, 120);
+    Label9.SetBackColor(kFillColor);
+    Label9.Move(kHostsMargin, kHostsProgressTop, 0, 120);
+    Label9.SetVisible(false);
+
+    const int firstRow = kHostsProgressTop + 240;
     const int secondRow = firstRow + kHostsButtonHeight + 120;
     const int step = kHostsButtonWidth + 120;
     cmdNew.SetCaption("New Hosts File");
@@ -64,7 +95,8 @@ void HostsWindow::LayOut() {
     Command2.Move(kHostsMargin + step, secondRow, kHostsButtonWidth, kHostsButtonHeight);
     Command5.SetCaption("Ok");
     Command5.Move(kHostsMargin + 2 * step, secondRow, kHostsButtonWidth, kHostsButtonHeight);
-    Move(Left(), Top(), kHostsMargin + 3 * step, secondRow + kHostsButtonHeight + kHostsMargin);
+    Move(-1, -1, kHostsMargin + 3 * step, secondRow + kHostsButtonHeight + kHostsMargin);
+    SetDefaultButton(&Command4);
     SetCancelButton(&Command2);
 }
 

@@ -6,6 +6,7 @@
 #include "tuner/core/adapter_information.h"
 #include "tuner/core/hosts_switch.h"
 #include "tuner/ui/about_window.h"
+#include "tuner/ui/help_topics.h"
 #include "tuner/ui/main_window.h"
 #include "ui/application.h"
 
@@ -81,14 +82,8 @@ void MainWindow::DownloadUpdate_Click() {
     App().End();
 }
 
-// WinHelp waits on its own "cannot find" box for a missing file, which would
-// leave the tuner blocked behind a window the user did not ask for.
 void MainWindow::contents_Click() {
-    if (!services_.files.FileExists(helpFile_)) {
-        App().MsgBox("The help file \"" + helpFile_ + "\" was not found.", ui::vbExclamation);
-        return;
-    }
-    services_.shell.ShowHelp(hWnd(), helpFile_, kHelpFinder, 0);
+    ShowHelpTopics(*this, services_.files, services_.shell, helpFile_);
 }
 
 void MainWindow::cmd_about_Click() {

@@ -128,6 +128,13 @@ ControlWindow::~ControlWindow() {
     if (font_ != nullptr) DeleteObject(font_);
     // A static control never deletes the bitmap it was given.
     if (bitmap_ != nullptr) DeleteObject(bitmap_);
+    if (backBrush_ != nullptr) DeleteObject(backBrush_);
+}
+
+HBRUSH ControlWindow::BackBrush() {
+    if (!control_.HasBackColor()) return nullptr;
+    if (backBrush_ == nullptr) backBrush_ = CreateSolidBrush(control_.BackColor());
+    return backBrush_;
 }
 
 void ControlWindow::ShowPicture() {

@@ -30,6 +30,8 @@ class ControlWindow : public Peer {
     void ApplyVisible();
     void ApplyBounds();
     void ApplyDefaultStyle();
+    // The brush of the control's own background, or null for the form's.
+    HBRUSH BackBrush();
 
   private:
     void ApplyText();
@@ -49,6 +51,7 @@ class ControlWindow : public Peer {
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;      // the control's own, when it has one
     HBITMAP bitmap_ = nullptr;  // a picture box's resource picture
+    HBRUSH backBrush_ = nullptr;
     bool hasToolTip_ = false;
     // Set while the model is copied into the window, whose notifications then
     // repeat what the model already knows.

@@ -182,6 +182,15 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(button->Id(), DC_HASDEFID);
             }
             return 0;
+        case WM_CTLCOLORSTATIC:
+            // Labels with a background of their own (a progress bar's parts).
+            if (ControlWindow* control = FindControl(reinterpret_cast<HWND>(lParam))) {
+                if (HBRUSH brush = control->BackBrush()) {
+                    SetBkColor(reinterpret_cast<HDC>(wParam), control->Model().BackColor());
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_SETCURSOR:
             // Screen.MousePointer overrides the pointer of every window and
             // control; children ask their parent first.
