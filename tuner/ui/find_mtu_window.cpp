@@ -18,12 +18,10 @@ FindMtuWindow::FindMtuWindow(ui::Application& app, mtudetection& detection, ui::
       detection_(detection),
       mainWindow_(mainWindow),
       customMtu_(customMtu) {
-    SetCaption("Quillon Find MaxMTU");
     SetBorderStyle(ui::BorderStyle::FixedDialog);
     Move(-1, -1, 4680, 2760);
     Label1.SetCaption("Server:");
     Label1.Move(240, 255, 720, 255);
-    Text1.SetText(kDefaultPingHost);
     Text1.Move(1020, 210, 3420, 315);
     Frame1.SetCaption("MaxMTU Search Status");
     Frame1.Move(240, 660, 4200, 1020);
@@ -37,10 +35,8 @@ FindMtuWindow::FindMtuWindow(ui::Application& app, mtudetection& detection, ui::
     Command1.Move(240, 1860, 1320, 375);
     Command4.SetCaption("Stop");
     Command4.Move(240, 1860, 1320, 375);
-    Command4.SetVisible(false);
     Command3.SetCaption("Apply MaxMTU");
     Command3.Move(1680, 1860, 1320, 375);
-    Command3.SetEnabled(false);
     Command2.SetCaption("Cancel");
     Command2.Move(3120, 1860, 1320, 375);
     SetDefaultButton(&Command1);
@@ -61,12 +57,15 @@ void FindMtuWindow::Command1_Click() {
     detection_.SetBusyCursor(kHourglassPointer);
     ShowStatus("Establishing Internet Connection...");
     detection_.WarmUp(Text1.Text());
-    ShowStatus("Searching...");
-    const std::int16_t result = RunStages();
+    std::int16_t result = kStageStopped;
+    if (!Abandoned(search)) {
+        ShowStatus("Searching...");
+        result = RunStages(search);
+    }
     detection_.SetBusyCursor(kDefaultPointer);
     // Closed meanwhile (or closed and opened for a new search): nothing more
     // is shown, and the last ping, let finish, may have written its file.
-    if (!Visible() || search != searches_) {
+    if (Abandoned(search)) {
         detection_.DeleteOutputFile();
         return;
     }
@@ -83,10 +82,11 @@ void FindMtuWindow::Command1_Click() {
     if (result == kStageError) App().MsgBox("Bad Domain or IP", ui::vbOKOnly);
 }
 
-std::int16_t FindMtuWindow::RunStages() {
+std::int16_t FindMtuWindow::RunStages(int search) {
     std::int16_t result = 0;
     for (std::int16_t step : kSearchSteps) {
-        result = detection_.SearchStage(result, step, Text1.Text(), [this](int position) {
+        result = detection_.SearchStage(result, step, Text1.Text(), [this, search](int position) {
+            if (Abandoned(search)) return;
             Label4.SetCaption(std::to_string(position));
             RefreshCaption();
         });
@@ -94,6 +94,21 @@ std::int16_t FindMtuWindow::RunStages() {
         if (result < 0) break;
     }
     return result;
+}
+
+bool FindMtuWindow::Abandoned(int search) const {
+    return !Visible() || search != searches_;
+}
+
+// Each opening starts as the window was designed, whatever the last one
+// left: a search it ran may have ended after it closed.
+void FindMtuWindow::Form_Load() {
+    SetCaption("Quillon Find MaxMTU");
+    Text1.SetText(kDefaultPingHost);
+    Label5.SetCaption("");
+    Label4.SetCaption("");
+    ShowSearching(false);
+    Command3.SetEnabled(false);
 }
 
 void FindMtuWindow::ShowSearching(bool searching) {

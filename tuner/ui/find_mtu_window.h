@@ -38,6 +38,7 @@ class FindMtuWindow : public ui::Form {
     std::int16_t StageResult() const { return stageResult_; }
 
   protected:
+    void Form_Load() override;
     void Form_QueryUnload(bool& cancel, int unloadMode) override;
 
   private:
@@ -46,7 +47,9 @@ class FindMtuWindow : public ui::Form {
     void Command3_Click();
     void Command4_Click();
 
-    std::int16_t RunStages();
+    std::int16_t RunStages(int search);
+    // The window closed, or a newer search began, since search started.
+    bool Abandoned(int search) const;
     void ShowSearching(bool searching);
     void ShowStatus(const char* status);
     void RefreshCaption();

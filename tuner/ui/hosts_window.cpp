@@ -75,8 +75,16 @@ void HostsWindow::ConnectEvents() {
     Check1.Click.Connect([this] { Check1_Click(); });
 }
 
+// Each opening starts as the window was designed, whatever the last one
+// left (an update it ran may have ended after it closed).
 void HostsWindow::Form_Load() {
+    ++session_;
     progress(0);
+    SetLookupMode(false);
+    Option1.SetValue(true);
+    Text1.SetText("");
+    Text2.SetText("");
+    Label6.SetCaption("0");
     Label1.SetCaption(environment_.GetHostsPath());
     if (files_.EditInterrupted() &&
         App().MsgBox("Quillon exited without saving hosts.  Would you like to restore your "

@@ -161,6 +161,9 @@ class HostsWindow : public ui::Form {
     // Ok or Cancel has done the files' part; the unloading that follows must
     // not do it again.
     bool filesSettled_ = false;
+    // Counts the openings: a run that pumps events ends when its window
+    // closed, even if it opened again meanwhile.
+    int session_ = 0;
 };
 
 }  // namespace qn

@@ -12,6 +12,8 @@ void HostsWindow::Command6_Click() {
     SetLookupMode(true);
     detection_.SetStopFlag(false);
     List1.SetListIndex(ui::ListControl::kNone);
+    const int session = session_;
+    const auto closed = [this, session] { return !Loaded() || session != session_; };
     const int entriesAtStart = table_.EntryCount();
     for (int step = 0; step < entriesAtStart; ++step) {
         const int position = List1.ListIndex() + 1;
@@ -23,9 +25,9 @@ void HostsWindow::Command6_Click() {
         const std::string name = table_.Slot(slot).name;
         // Stop, and the close box, are handled here.
         App().DoEvents();
-        if (!Loaded()) break;
+        if (closed()) break;
         const std::string result = GetIpAddress(name);
-        if (result == kDnsNotLookedUp || !Loaded()) break;
+        if (result == kDnsNotLookedUp || closed()) break;
         if (result == kDnsNoAddress) {
             if (Check1.Value() == ui::vbChecked &&
                 App().MsgBox("No IP Address can be found for " + name +
@@ -46,7 +48,7 @@ void HostsWindow::Command6_Click() {
     }
     detection_.SetBusyCursor(kDefaultPointer);
     // Closed meanwhile: the entries went back to the file with Cancel.
-    if (!Loaded()) return;
+    if (closed()) return;
     SetLookupMode(false);
     progress(0);
     const int skipped = List1.ListCount() - List1.SelCount();

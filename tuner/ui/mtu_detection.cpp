@@ -29,6 +29,9 @@ mtudetection::mtudetection(ui::Application& app, Processes& processes, FileSyste
     : app_(app), processes_(processes), files_(files), clock_(clock), environment_(environment) {}
 
 std::int16_t mtudetection::RunAndWait(const std::string& commandLine) {
+    // Nothing is started once a stop is asked for: it would only have to be
+    // waited for.
+    if (stopRequested_) return 1;
     const std::optional<ProcessHandle> process = processes_.Start(commandLine, WindowState::Hidden);
     if (!process) return stopRequested_ ? 1 : 0;
     std::optional<std::uint32_t> exitCode = processes_.ExitCode(*process);

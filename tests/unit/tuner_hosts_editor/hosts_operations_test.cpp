@@ -24,17 +24,19 @@ const std::string kStartingHosts =
 
 class HostsOperations : public ::testing::Test {
   protected:
-    HostsOperations() {
+    // The editor open on three entries, one of them marked.
+    HostsWindow& OpenedEditor() {
         forms.SetMainWindow(window);
         tuner.windows.forward = &forms;
         tuner.files.AddDirectory("C:\\WINDOWS");
         tuner.files.Write(kEditedHosts, kStartingHosts);
-        tuner.machine.settings.Save("Quillon", "Warnings", "hosts", "1");
-        window.Show();
-        Click(window.cmd_hosts);
         tuner.resolver.Add("one.example", {"10.0.0.1"});
         tuner.resolver.Add("three.example", {"10.9.9.3", "10.9.9.4"});
         tuner.resolver.Add("new.example", {"10.0.0.7"});
+        window.Show();
+        Click(window.cmd_hosts);
+        Click(forms.HostsWarning()->Command1);
+        return *forms.Hosts();
     }
     void Go(ui::OptionButton& option, const std::string& name) {
         Click(option);
@@ -62,7 +64,7 @@ class HostsOperations : public ::testing::Test {
     HeadlessTuner tuner{"win98"};
     MainWindow& window = *tuner.window;
     TunerForms forms{tuner.app, tuner.services};
-    HostsWindow& hosts = *forms.Hosts();
+    HostsWindow& hosts = OpenedEditor();
 };
 
 TEST_F(HostsOperations, GoWithoutANameDoesNothing) {
@@ -189,6 +191,19 @@ TEST_F(HostsOperations, AStopEndsUpdateAllWithTheCountsSoFar) {
            "Removed: 0\rEntries Skipped: 1");
     Click(hosts.Command6);
     EXPECT_TRUE(tuner.resolver.asked.empty());
+}
+
+TEST_F(HostsOperations, ClosingDuringUpdateAllPutsTheFileBackAndSaysNothing) {
+    tuner.host.Post([&] { ui::headless::Close(hosts); });
+    Click(hosts.Command6);
+    EXPECT_FALSE(hosts.Loaded());
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(tuner.files.ReadAll(kEditedHosts), kStartingHosts);
+    Click(window.cmd_hosts);
+    Click(forms.HostsWarning()->Command1);
+    EXPECT_TRUE(hosts.Command4.Visible());
+    EXPECT_TRUE(hosts.List1.Enabled());
+    EXPECT_EQ(hosts.List1.ListCount(), 3);
 }
 
 TEST_F(HostsOperations, AddToHostsIsSilentAndAddsOnlyNewResolvingNames) {

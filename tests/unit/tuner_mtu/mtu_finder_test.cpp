@@ -165,13 +165,14 @@ TEST(MtuDetection, APingThatCannotStartIsAnErrorNotTheLastTranscript) {
     EXPECT_EQ(forms.Detection().PingUnfragmented("www.google.com", 1000), kPingError);
 }
 
-TEST_F(MtuFinder, StopDuringTheWarmUpHaltsAtTheFirstPing) {
+TEST_F(MtuFinder, StopDuringTheWarmUpHaltsWithoutAnotherPing) {
     FindMtuWindow& finder = OpenFinder();
     tuner.host.Post([&] { Click(finder.Command4); });
     Click(finder.Command1);
-    // The flag stays set: stage 1 starts its ping and ends at once.
+    // The flag stays set: stage 1 ends at once, starting nothing.
     EXPECT_EQ(link.unredirected.size(), 1u);
-    EXPECT_EQ(link.pinged, std::vector<int>{1000});
+    EXPECT_TRUE(link.pinged.empty());
+    EXPECT_EQ(tuner.processes.started.size(), 1u);
     EXPECT_EQ(finder.StageResult(), kStageStopped);
     EXPECT_EQ(finder.Label5.Caption(), "Search Halted");
     ExpectIdle(finder, false);
@@ -180,13 +181,16 @@ TEST_F(MtuFinder, StopDuringTheWarmUpHaltsAtTheFirstPing) {
 TEST_F(MtuFinder, StopInALaterStageWaitsForTheRunningPingAndHalts) {
     FindMtuWindow& finder = OpenFinder();
     link.afterPing = [&](int size) {
+        // Handled while the next ping runs.
         if (size == 1200)
             tuner.host.Post([&] {
-                EXPECT_EQ(finder.Label5.Caption(), "Searching...");
-                EXPECT_TRUE(finder.Command4.Visible());
-                EXPECT_FALSE(finder.Command2.Enabled());
-                Click(finder.Command4);
-                EXPECT_EQ(finder.Label5.Caption(), "Searching...(Stopping)");
+                tuner.host.Post([&] {
+                    EXPECT_EQ(finder.Label5.Caption(), "Searching...");
+                    EXPECT_TRUE(finder.Command4.Visible());
+                    EXPECT_FALSE(finder.Command2.Enabled());
+                    Click(finder.Command4);
+                    EXPECT_EQ(finder.Label5.Caption(), "Searching...(Stopping)");
+                });
             });
     };
     Click(finder.Command1);
@@ -217,6 +221,13 @@ TEST_F(MtuFinder, ClosingDuringASearchShowsTheMainWindowAndNothingMore) {
     EXPECT_FALSE(tuner.files.FileExists(kOutputFile));
     EXPECT_EQ(tuner.processes.OpenHandles(), 0u);
     EXPECT_EQ(tuner.app.MousePointer(), kDefaultPointer);
+
+    // Opened again, it is as new.
+    FindMtuWindow& again = OpenFinder();
+    EXPECT_EQ(again.Caption(), "Quillon Find MaxMTU");
+    EXPECT_EQ(again.Label4.Caption(), "");
+    EXPECT_FALSE(again.Command4.Visible());
+    EXPECT_TRUE(again.Command1.Enabled());
 }
 
 TEST_F(MtuFinder, CancelAndTheCloseBoxDeleteTheTranscriptAndShowTheMainWindow) {
