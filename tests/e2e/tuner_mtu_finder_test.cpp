@@ -1,0 +1,360 @@
+// The MaxMTU finder on a Windows 98 and a Windows ME machine, where it pings
+// through the command interpreter. Stand-ins placed as C:\command.com and
+// C:\ping.exe answer up to a packet size the test sets, after a delay it
+// sets, so that a search ends where the test says and can be caught midway.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver/control_input.h"
+#include "tests/e2e/driver/files.h"
+#include "tests/e2e/driver/menus.h"
+#include "tests/e2e/driver/poll.h"
+#include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/registry_dump.h"
+#include "tests/e2e/driver/saved_registry_value.h"
+#include "tests/e2e/driver/screenshot.h"
+#include "tests/e2e/driver/window_finder.h"
+#include "tests/e2e/driver/window_timeline.h"
+#include "tests/e2e/tuner_machines.h"
+#include "tests/e2e/tuner_session.h"
+
+namespace qn::e2e {
+namespace {
+
+constexpr const char* kWarningCaption = "Quillon - Warning";
+constexpr const char* kFinderCaption = "Quillon Find MaxMTU";
+constexpr const char* kWarningsKey = "Software\\Quillon\\Warnings";
+constexpr const char* kFinderWarningValue = "findmtu";
+
+// Where the tuner looks for the interpreter; its ping is found beside it.
+constexpr const char* kInterpreterPath = "C:\\command.com";
+constexpr const char* kPingPath = "C:\\ping.exe";
+constexpr const char* kPingConfigPath = "C:\\ping-stand-in.txt";
+constexpr const char* kInterpreterName = "command.com";
+constexpr const char* kPingName = "ping.exe";
+
+constexpr DWORD kQuickPingMs = 100;
+// Long enough to act while one ping runs.
+constexpr DWORD kSlowPingMs = 1500;
+constexpr DWORD kSearchTimeoutMs = 30000;
+constexpr DWORD kFinderStepMs = 5000;
+
+// The largest payload each machine's stand-in lets through unfragmented, and
+// the MaxMTU the search must then find (28 bytes of IP and ICMP headers more).
+struct MtuFinderRun {
+    const char* machine;
+    unsigned limit;
+    const char* found;
+};
+constexpr MtuFinderRun kMtuFinderRuns[] = {{"win98", 1472, "1500"}, {"winme", 548, "576"}};
+
+const MtuFinderRun& MtuFinderRunOn(const std::string& machine) {
+    for (const MtuFinderRun& run : kMtuFinderRuns) {
+        if (machine == run.machine) return run;
+    }
+    return kMtuFinderRuns[0];
+}
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+// The label that shows a value on the same row, right of the label captioned
+// caption: the nearest one.
+HWND ValueLabelRightOf(HWND window, const std::string& caption) {
+    HWND name = FindChild(window, Caption::Exact(caption), "Static");
+    if (name == nullptr) return nullptr;
+    RECT named{};
+    GetWindowRect(name, &named);
+    HWND nearest = nullptr;
+    LONG nearestLeft = LONG_MAX;
+    for (HWND child : ChildWindows(window)) {
+        RECT box{};
+        GetWindowRect(child, &box);
+        if (child == name || lstrcmpiA(ClassNameOf(child).c_str(), "Static") != 0 ||
+            box.top >= named.bottom || box.bottom <= named.top || box.left <= named.left ||
+            box.left >= nearestLeft) {
+            continue;
+        }
+        nearest = child;
+        nearestLeft = box.left;
+    }
+    return nearest;
+}
+
+// The custom MaxMTU box: the text box of the "MaxMTU" frame (not the edit
+// part of a combo box).
+HWND CustomMtuBox(HWND main) {
+    std::vector<HWND> boxes;
+    for (HWND edit : ChildrenInGroupBox(main, "MaxMTU", "Edit")) {
+        if (lstrcmpiA(ClassNameOf(GetParent(edit)).c_str(), "ComboBox") != 0) {
+            boxes.push_back(edit);
+        }
+    }
+    return OnlyOne(boxes);
+}
+
+struct FinderWindow {
+    HWND window = nullptr;
+    HWND host = nullptr;
+    HWND start = nullptr;
+    HWND stop = nullptr;
+    HWND apply = nullptr;
+    HWND cancel = nullptr;
+    HWND status = nullptr;
+    HWND position = nullptr;
+
+    std::string Status() const { return WindowText(status); }
+};
+
+// The finder's successive captions while the timeline ran.
+std::vector<std::string> CaptionsShownBy(const WindowTimeline& timeline, HWND window) {
+    std::vector<std::string> captions;
+    for (const ScreenState& state : timeline.States()) {
+        for (const ShownWindow& shown : state.windows) {
+            if (shown.window == window && (captions.empty() || captions.back() != shown.caption)) {
+                captions.push_back(shown.caption);
+            }
+        }
+    }
+    return captions;
+}
+
+// A search says it is connecting, then which sizes it tries, then its result,
+// in that order and nothing else.
+::testing::AssertionResult ShowsSearchThenResult(const std::vector<std::string>& captions,
+                                                 const std::string& result) {
+    const std::vector<std::string> phases = {
+        kFinderCaption, "Quillon Establishing Internet Connection...", "Quillon Searching... "};
+    std::vector<bool> seen(phases.size(), false);
+    size_t phase = 0;
+    for (size_t i = 0; i + 1 < captions.size(); ++i) {
+        while (phase < phases.size() && !StartsWith(captions[i], phases[phase])) ++phase;
+        if (phase == phases.size()) {
+            return ::testing::AssertionFailure() << "out of order: \"" << captions[i] << "\"";
+        }
+        seen[phase] = true;
+        const std::string size = captions[i].substr(phases[phase].size());
+        if (phase == 2 && (size.empty() || size.find_first_not_of("0123456789") != size.npos)) {
+            return ::testing::AssertionFailure() << "no size tried: \"" << captions[i] << "\"";
+        }
+    }
+    if (captions.empty() || captions.back() != result) {
+        return ::testing::AssertionFailure() << "no \"" << result << "\" at the end";
+    }
+    for (size_t i = 1; i < phases.size(); ++i) {
+        if (!seen[i]) return ::testing::AssertionFailure() << "no \"" << phases[i] << "...\"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class TunerMtuFinder : public TunerRunOnMachine {
+  protected:
+    void SetUp() override {
+        TunerRunOnMachine::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        DeleteFileA(outputFile_.c_str());
+        ASSERT_TRUE(CopyFileA(BesideProgram("qn_command_interpreter_stand_in.exe").c_str(),
+                              kInterpreterPath, FALSE));
+        ASSERT_TRUE(CopyFileA(BesideProgram("qn_ping_stand_in.exe").c_str(), kPingPath, FALSE));
+        ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kQuickPingMs));
+    }
+
+    // A stand-in still running (after a failure) keeps its file a moment.
+    void TearDown() override {
+        TunerRunOnMachine::TearDown();
+        for (const char* path : {kInterpreterPath, kPingPath, kPingConfigPath}) {
+            PollUntil([path] { return DeleteFileA(path) || !FileExists(path); }, kFinderStepMs);
+        }
+        DeleteFileA(outputFile_.c_str());
+    }
+
+    static void SetPing(unsigned limit, DWORD delayMs) {
+        const std::string text = std::to_string(limit) + "\r\n" + std::to_string(delayMs) + "\r\n";
+        ASSERT_TRUE(
+            WriteWholeFile(kPingConfigPath, std::vector<uint8_t>(text.begin(), text.end())));
+    }
+
+    static bool NoStandInRuns() {
+        return ProcessIdsNamed(kInterpreterName).empty() && ProcessIdsNamed(kPingName).empty();
+    }
+
+    // Waits for the warning in front of the finder; checks that the main
+    // window went away and whether "Always show warning" is ticked.
+    void WaitForWarning(bool alwaysTicked, HWND& warning) {
+        warning =
+            WaitForTopLevelWindow(Caption::Exact(kWarningCaption), kFinderStepMs, tuner_.Id());
+        ASSERT_NE(warning, nullptr) << "no \"" << kWarningCaption << "\"";
+        EXPECT_FALSE(IsShown(main_)) << "the main window stayed up beside the warning";
+        HWND always = FindButton(warning, "Always show warning");
+        ASSERT_NE(always, nullptr);
+        EXPECT_EQ(IsChecked(always), alwaysTicked);
+    }
+
+    // Waits for the finder as it opens and finds its controls.
+    void WaitForFinder(FinderWindow& finder) {
+        finder.window =
+            WaitForTopLevelWindow(Caption::Exact(kFinderCaption), kFinderStepMs, tuner_.Id());
+        ASSERT_NE(finder.window, nullptr) << "no \"" << kFinderCaption << "\"";
+        EXPECT_FALSE(IsShown(main_)) << "the main window stayed up beside the finder";
+        std::vector<HWND> edits;
+        for (HWND child : ChildWindows(finder.window)) {
+            if (lstrcmpiA(ClassNameOf(child).c_str(), "Edit") == 0) edits.push_back(child);
+        }
+        finder.host = OnlyOne(edits);
+        finder.start = FindButton(finder.window, "Start Search");
+        finder.stop = FindButton(finder.window, "Stop");
+        finder.apply = FindButton(finder.window, "Apply MaxMTU");
+        finder.cancel = FindButton(finder.window, "Cancel");
+        finder.status = ValueLabelRightOf(finder.window, "Status:");
+        finder.position = ValueLabelRightOf(finder.window, "Current Position:");
+        ASSERT_TRUE(finder.host && finder.start && finder.stop && finder.apply && finder.cancel &&
+                    finder.status && finder.position)
+            << "a control of the finder is missing";
+        EXPECT_NE(FindGroupBox(finder.window, "MaxMTU Search Status"), nullptr);
+        EXPECT_EQ(WindowText(finder.host), "www.google.com");
+        EXPECT_FALSE(IsShown(finder.stop)) << "Stop before a search";
+        EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU before a search";
+    }
+
+    // Searching, with a probe's ping running (not only the warm-up's).
+    bool WaitForProbeRunning(const FinderWindow& finder) {
+        return PollUntil(
+            [&] {
+                return finder.Status() == "Searching..." && !ProcessIdsNamed(kPingName).empty();
+            },
+            4 * kSlowPingMs);
+    }
+
+    bool WaitForStatus(const FinderWindow& finder, const std::string& status,
+                       DWORD timeoutMs = kFinderStepMs) {
+        return PollUntil([&] { return finder.Status() == status; }, timeoutMs);
+    }
+
+    // The finder closed, the main window back, no output file left.
+    void ExpectBackInMainWindow(const FinderWindow& finder) {
+        EXPECT_TRUE(PollUntil([&] { return !IsWindow(finder.window) || !IsShown(finder.window); },
+                              kFinderStepMs))
+            << "the finder stayed";
+        EXPECT_TRUE(PollUntil([&] { return IsShown(main_); }, kFinderStepMs))
+            << "the main window did not come back";
+        EXPECT_FALSE(FileExists(outputFile_)) << outputFile_;
+    }
+
+    const std::string outputFile_ = BesideProgram("output.dat");
+    const SavedRegistryValue savedWarning_{HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue};
+};
+
+TEST_P(TunerMtuFinder, ASearchFindsTheLargestPacketAndApplyPutsItInTheCustomBox) {
+    const MtuFinderRun& run = MtuFinderRunOn(GetParam());
+    DeleteRegistryValue(HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue);
+    ASSERT_NO_FATAL_FAILURE(StartClassic());
+    HWND custom = FindButtonInFrame(main_, "MaxMTU", "Custom:");
+    HWND customBox = CustomMtuBox(main_);
+    HWND find = FindButton(main_, "Find");
+    ASSERT_TRUE(custom && customBox && find);
+    EXPECT_TRUE(IsEnabled(find)) << "Find is disabled on " << GetParam();
+    Click(custom);
+    EXPECT_TRUE(PollUntil([&] { return IsEnabled(customBox); }, kFinderStepMs));
+
+    Click(find);
+    HWND warning = nullptr;
+    ASSERT_NO_FATAL_FAILURE(WaitForWarning(true, warning));
+    Click(FindButton(warning, "Ok"));
+    FinderWindow finder;
+    ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
+
+    WindowTimeline timeline;
+    timeline.Start(tuner_.Id());
+    Click(finder.start);
+    const std::string result = std::string("Quillon Search Complete ") + run.found;
+    PollUntil([&] { return WindowText(finder.window) == result; }, kSearchTimeoutMs);
+    timeline.Stop();
+    EXPECT_TRUE(ShowsSearchThenResult(CaptionsShownBy(timeline, finder.window), result))
+        << timeline.Describe();
+    EXPECT_EQ(finder.Status(), "Search Complete");
+    EXPECT_EQ(WindowText(finder.position), run.found);
+    EXPECT_TRUE(IsEnabled(finder.apply));
+    EXPECT_FALSE(IsShown(finder.stop));
+    EXPECT_NE(SaveNamedScreenshot(std::string("tuner-mtu-finder-complete-") + GetParam()), "");
+
+    Click(finder.apply);
+    ExpectBackInMainWindow(finder);
+    EXPECT_EQ(WindowText(customBox), run.found);
+}
+
+// Through the menu, the warning off: Stop lets the running ping end first; a
+// name that does not resolve is an error; Cancel goes back.
+TEST_P(TunerMtuFinder, StopWaitsForThePingAndAnUnknownHostIsAnError) {
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue, "1"));
+    ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kSlowPingMs));
+    ASSERT_NO_FATAL_FAILURE(StartClassic());
+    ASSERT_TRUE(ChooseMenuItem(main_, {"&Tools", "&MaxMTU Finder"}));
+    FinderWindow finder;
+    ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
+    EXPECT_EQ(TopLevelWindows(Caption::Exact(kWarningCaption), tuner_.Id()).size(), 0u);
+
+    Click(finder.start);
+    ASSERT_TRUE(WaitForProbeRunning(finder)) << finder.Status();
+    EXPECT_TRUE(IsShown(finder.stop));
+    Click(finder.stop);
+    EXPECT_TRUE(WaitForStatus(finder, "Searching...(Stopping)", kSlowPingMs / 2))
+        << finder.Status();
+    EXPECT_TRUE(StartsWith(WindowText(finder.window), "Quillon Searching...(Stopping) "))
+        << WindowText(finder.window);
+    EXPECT_FALSE(NoStandInRuns()) << "the ping was not let finish";
+    EXPECT_TRUE(WaitForStatus(finder, "Search Halted", 2 * kSlowPingMs)) << finder.Status();
+    EXPECT_TRUE(PollUntil(NoStandInRuns, kFinderStepMs)) << "a stand-in still runs";
+    EXPECT_FALSE(IsShown(finder.stop));
+    EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU after a halted search";
+
+    ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kQuickPingMs));
+    SetEditText(finder.host, "nowhere.invalid");
+    Click(finder.start);
+    AnswerMessageBox(tuner_, "Bad Domain or IP", {"OK"}, "OK");
+    EXPECT_TRUE(WaitForStatus(finder, "Search Error")) << finder.Status();
+    EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU after an error";
+
+    Click(finder.cancel);
+    ExpectBackInMainWindow(finder);
+}
+
+// The close box mid-search: the main window comes back at once; when the
+// running ping ends, nothing more shows and its output goes too.
+TEST_P(TunerMtuFinder, TheCloseBoxMidSearchGoesBackAndLeavesNothing) {
+    ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue, "0"));
+    ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kSlowPingMs));
+    ASSERT_NO_FATAL_FAILURE(StartClassic());
+    HWND find = FindButton(main_, "Find");
+    ASSERT_NE(find, nullptr);
+    Click(find);
+    HWND warning = nullptr;
+    ASSERT_NO_FATAL_FAILURE(WaitForWarning(true, warning));
+    PostMessageA(warning, WM_SYSCOMMAND, SC_CLOSE, 0);
+    FinderWindow finder;
+    ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
+
+    Click(finder.start);
+    ASSERT_TRUE(WaitForProbeRunning(finder)) << finder.Status();
+    PostMessageA(finder.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(PollUntil([&] { return IsShown(main_); }, kSlowPingMs / 2))
+        << "the main window waited for the ping";
+    EXPECT_TRUE(PollUntil(NoStandInRuns, 2 * kSlowPingMs)) << "a stand-in still runs";
+    EXPECT_TRUE(PollUntil([&] { return !FileExists(outputFile_); }, kFinderStepMs)) << outputFile_;
+    // Time for anything the ended ping might still bring up.
+    Sleep(500);
+    ExpectBackInMainWindow(finder);
+    EXPECT_EQ(WaitForDialog(tuner_.Id(), 0), nullptr) << "a dialog after the search ended";
+}
+
+INSTANTIATE_TEST_SUITE_P(Machines, TunerMtuFinder, ::testing::Values("win98", "winme"),
+                         VersionTestName);
+
+}  // namespace
+}  // namespace qn::e2e
