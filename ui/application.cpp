@@ -21,6 +21,11 @@ void Application::DoEvents() {
     if (host_.PumpEvents() == PumpResult::Quit) End();
 }
 
+void Application::SetMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    host_.ShowMousePointer(pointer);
+}
+
 void Application::WaitUntil(const std::function<bool()>& done) {
     while (!ended_ && !done()) {
         const PumpResult result = host_.PumpEvents();

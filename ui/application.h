@@ -28,6 +28,11 @@ class Application {
 
     // Handles the events pending now.
     void DoEvents();
+    // Sleeps until an event may be pending or timeoutMs has passed; handles none.
+    void WaitForEvent(unsigned timeoutMs) { host_.WaitForEvent(timeoutMs); }
+    // Screen.MousePointer.
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
     // Handles events until done() holds or the program ends; may re-enter.
     void WaitUntil(const std::function<bool()>& done);
     // Handles events until the program ends or no form is loaded; the value
@@ -48,6 +53,7 @@ class Application {
     std::string title_;
     std::vector<Form*> forms_;
     bool ended_ = false;
+    int mousePointer_ = 0;
 };
 
 }  // namespace qn::ui

@@ -4,6 +4,7 @@
 // container (the form or a frame), as the forms are laid out.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ui/event.h"
 #include "ui/peer.h"
@@ -24,6 +25,13 @@ enum class ControlKind {
     PictureBox,
     VScrollBar,
     HScrollBar,
+};
+
+// A typeface of the control's own instead of the form's.
+struct Font {
+    std::string name;
+    int points = 8;
+    bool bold = false;
 };
 
 struct Bounds {
@@ -58,6 +66,10 @@ class Control {
     bool EffectivelyEnabled() const;
     bool EffectivelyVisible() const;
 
+    // Fixed before the form is loaded; empty name: the form's font.
+    const Font& GetFont() const { return font_; }
+    void SetFont(Font font) { font_ = std::move(font); }
+
     const std::string& ToolTipText() const { return toolTip_; }
     void SetToolTipText(const std::string& text);
 
@@ -90,6 +102,7 @@ class Control {
     Control* container_;
     std::string text_;
     std::string toolTip_;
+    Font font_;
     bool enabled_ = true;
     bool visible_ = true;
     bool tabStop_;

@@ -43,6 +43,12 @@ void Form::Move(int left, int top, int clientWidth, int clientHeight) {
     Notify(Property::Bounds);
 }
 
+void Form::SetTopMost(bool topMost) {
+    if (topMost_ == topMost) return;
+    topMost_ = topMost;
+    Notify(Property::ZOrder);
+}
+
 void Form::Load() {
     if (loaded_ || app_.Ended()) return;
     loaded_ = true;

@@ -49,6 +49,10 @@ class Form {
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
 
+    // Above every window that is not topmost too; size and place unchanged.
+    bool TopMost() const { return topMost_; }
+    void SetTopMost(bool topMost);
+
     BorderStyle Border() const { return border_; }
     void SetBorderStyle(BorderStyle style) { border_ = style; }  // before loading
 
@@ -117,6 +121,7 @@ class Form {
     int clientWidth_ = 4800;
     int clientHeight_ = 3600;
     BorderStyle border_ = BorderStyle::FixedSingle;
+    bool topMost_ = false;
     bool loaded_ = false;
     bool visible_ = false;
     bool modal_ = false;

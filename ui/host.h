@@ -26,6 +26,11 @@ class Host {
     // Blocks until an event may be pending. A host that can never receive one
     // (a test with nothing scripted) throws instead of blocking forever.
     virtual void WaitForEvent() = 0;
+    // Blocks until an event may be pending or timeoutMs has passed.
+    virtual void WaitForEvent(unsigned timeoutMs) = 0;
+    // Shows the screen's mouse pointer (a VB MousePointer code: 0 default,
+    // 11 hourglass) over the program's windows.
+    virtual void ShowMousePointer(int pointer) { (void)pointer; }
     // A modal form starts or stops blocking the other forms.
     virtual void BeginModal(Form& form) = 0;
     virtual void EndModal(Form& form) = 0;

@@ -21,6 +21,7 @@ enum class Property {
     Default,    // default or cancel button changed
     Menu,       // something in the form's menu tree changed
     Interval,   // timer interval or enabled state
+    ZOrder,     // a form moved into or out of the topmost band
 };
 
 class Peer {

@@ -24,8 +24,7 @@ namespace {
 using machine_test::Differences;
 using machine_test::SameLines;
 
-constexpr const char* kScanningCaption = "Quillon";
-constexpr const char* kScanningText = "Scanning for network adapters, please wait...";
+constexpr const char* kScanningText = "Scanning registry for adapter TCP/IP MaxMTU Location...";
 
 std::string InvalidAdaptersText(const Machine& machine) {
     std::string text = "Invalid Adapters:\r\n";
@@ -34,7 +33,7 @@ std::string InvalidAdaptersText(const Machine& machine) {
 }
 
 bool IsScanningNotice(const ShownWindow& shown) {
-    return shown.caption == kScanningCaption && shown.HasChildText(kScanningText);
+    return shown.caption.empty() && shown.HasChildText(kScanningText);
 }
 
 bool ShowsScanningNotice(const ScreenState& state) {
@@ -54,12 +53,20 @@ void ExpectScanningNoticeBeforeMainWindow(const WindowTimeline& timeline) {
     }
     ASSERT_LT(mainAt, states.size()) << "the main window never appeared:\n" << timeline.Describe();
     bool noticeShown = false;
-    for (size_t i = 0; i < mainAt; ++i) noticeShown = noticeShown || ShowsScanningNotice(states[i]);
+    bool noticeTopMost = false;
+    for (size_t i = 0; i < mainAt; ++i) {
+        for (const ShownWindow& shown : states[i].windows) {
+            if (!IsScanningNotice(shown)) continue;
+            noticeShown = true;
+            noticeTopMost = noticeTopMost || shown.topMost;
+        }
+    }
     EXPECT_TRUE(noticeShown) << "no \"" << kScanningText << "\" window before the main window:\n"
                              << timeline.Describe();
+    EXPECT_TRUE(!noticeShown || noticeTopMost) << "the scanning notice is not topmost";
     bool noticeBesideMain = false;
     for (size_t i = mainAt; i < states.size(); ++i) {
-        noticeBesideMain = noticeBesideMain || states[i].Find(kScanningCaption) != nullptr;
+        noticeBesideMain = noticeBesideMain || ShowsScanningNotice(states[i]);
     }
     EXPECT_FALSE(noticeBesideMain) << "the scanning window is up beside the main window:\n"
                                    << timeline.Describe();

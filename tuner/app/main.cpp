@@ -10,6 +10,7 @@
 #include "platform/win32/win32_services.h"
 #include "tuner/app/resource_ids.h"
 #include "tuner/ui/main_window.h"
+#include "tuner/ui/tuner_forms.h"
 #include "ui/application.h"
 #include "ui/win32/win32_host.h"
 
@@ -40,11 +41,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
                                *versions,   *settings,  *instanceGuard, *restart,
                                *interfaces, *clock,     timers,         *drawing,
                                log,         *processes, *shell,         commandLine};
-    qn::TunerWindows windows;
+    qn::TunerForms windows(app, services);
 
     // The window holds two settings records with a thousand adapter slots
     // each: too much for the stack.
     auto mainWindow = std::make_unique<qn::MainWindow>(app, services, windows);
+    windows.SetMainWindow(*mainWindow);
     mainWindow->Show();
     return app.Run();
 }

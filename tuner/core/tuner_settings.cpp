@@ -70,7 +70,7 @@ void TunerSettings::SetAutoDelete(bool autoDelete) {
 }
 
 bool TunerSettings::SkipMtuFinderWarning() const {
-    return Number(kWarnings, "findmtu", "0") == 1;
+    return Number(kWarnings, "findmtu", "0") != 0;
 }
 
 void TunerSettings::SetSkipMtuFinderWarning(bool skip) {

@@ -2,12 +2,11 @@
 
 namespace qn {
 
-ScanningWindow::ScanningWindow(ui::Application& app) : ui::Form(app, "ScanningWindow") {
-    SetCaption("Quillon");
+ScanningWindow::ScanningWindow(ui::Application& app) : ui::Form(app, "scanning") {
     SetBorderStyle(ui::BorderStyle::FixedDialog);
-    Move(-1, -1, 4320, 720);
-    lblScanning.SetCaption("Scanning for network adapters, please wait...");
-    lblScanning.Move(240, 240, 3840, 255);
+    Move(-1, -1, 4800, 720);
+    Label1.SetCaption("Scanning registry for adapter TCP/IP MaxMTU Location...");
+    Label1.Move(240, 240, 4320, 255);
 }
 
 }  // namespace qn

@@ -9,7 +9,11 @@ class ScanningWindow : public ui::Form {
   public:
     explicit ScanningWindow(ui::Application& app);
 
-    ui::Label lblScanning{*this, "lblScanning"};
+    ui::Label Label1{*this, "Label1"};
+
+  protected:
+    // Above every other window, so that the notice is seen whatever is open.
+    void Form_Load() override { SetTopMost(true); }
 };
 
 }  // namespace qn

@@ -32,6 +32,9 @@ class HeadlessHost : public Host {
     void Detach(Form&) override {}
     PumpResult PumpEvents() override;
     void WaitForEvent() override;
+    // Nothing can arrive while a test waits, and time does not pass: returns.
+    void WaitForEvent(unsigned) override { ++timedWaits_; }
+    size_t TimedWaits() const { return timedWaits_; }
     void BeginModal(Form& form) override { modalStack_.push_back(&form); }
     void EndModal(Form& form) override;
     MessageBoxes& Boxes() override { return boxes_; }
@@ -39,6 +42,7 @@ class HeadlessHost : public Host {
   private:
     std::deque<std::function<void()>> posted_;
     bool quitPosted_ = false;
+    size_t timedWaits_ = 0;
     std::vector<Form*> modalStack_;
     ScriptedMessageBoxes boxes_;
 };

@@ -92,7 +92,15 @@ ControlWindow::ControlWindow(FormWindow& owner, Control& control, int id)
         kind.exStyle, kind.className, control.DisplayText().c_str(), style, 0, 0, 0, 0,
         owner.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner.Handle(), GWLP_HINSTANCE)), nullptr);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.Font()), FALSE);
+    const Font& own = control.GetFont();
+    if (!own.name.empty()) {
+        font_ = CreateFontA(-MulDiv(own.points, owner.Dpi().y, 72), 0, 0, 0,
+                            own.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, own.name.c_str());
+    }
+    const HFONT font = font_ != nullptr ? font_ : owner.Font();
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     control_.SetPeer(this);
     applying_ = true;
     ApplyBounds();
@@ -110,6 +118,7 @@ ControlWindow::~ControlWindow() {
     control_.SetPeer(nullptr);
     RemoveToolTip();
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    if (font_ != nullptr) DeleteObject(font_);
 }
 
 void ControlWindow::PropertyChanged(Property property) {

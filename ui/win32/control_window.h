@@ -46,6 +46,7 @@ class ControlWindow : public Peer {
     Control& control_;
     int id_;
     HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;  // the control's own, when it has one
     bool hasToolTip_ = false;
     // Set while the model is copied into the window, whose notifications then
     // repeat what the model already knows.

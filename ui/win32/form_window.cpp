@@ -6,6 +6,7 @@
 #include "ui/menu_item.h"
 #include "ui/option_button.h"
 #include "ui/timer.h"
+#include "ui/win32/screen_cursor.h"
 #include "ui/win32/timer_window.h"
 
 namespace qn::ui::win32 {
@@ -97,6 +98,7 @@ void FormWindow::Create() {
     ApplyTabOrder();
     ApplyMenu();
     ApplyBounds();
+    ApplyTopMost();
     ApplyVisible();
 }
 
@@ -132,6 +134,9 @@ void FormWindow::PropertyChanged(Property property) {
             break;
         case Property::Visible:
             ApplyVisible();
+            break;
+        case Property::ZOrder:
+            ApplyTopMost();
             break;
         case Property::Menu:
             ApplyMenu();
@@ -177,6 +182,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(button->Id(), DC_HASDEFID);
             }
             return 0;
+        case WM_SETCURSOR:
+            // Screen.MousePointer overrides the pointer of every window and
+            // control; children ask their parent first.
+            if (HCURSOR cursor = ScreenCursor()) {
+                SetCursor(cursor);
+                return TRUE;
+            }
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_CLOSE:
             form_.Unload(vbFormControlMenu);
             return 0;
@@ -267,6 +280,11 @@ void FormWindow::ApplyBounds() {
         top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     }
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::ApplyTopMost() {
+    SetWindowPos(hwnd_, form_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormWindow::ApplyVisible() {

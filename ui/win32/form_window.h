@@ -61,6 +61,7 @@ class FormWindow : public Peer {
     void ApplyCaption();
     void ApplyBounds();
     void ApplyVisible();
+    void ApplyTopMost();
     void ApplyMenu();
     void FocusFirstControl();
     std::vector<Control*> ZOrder() const;

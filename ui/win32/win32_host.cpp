@@ -1,6 +1,7 @@
 #include "ui/win32/win32_host.h"
 
 #include "platform/win32/escaped_error.h"
+#include "ui/win32/screen_cursor.h"
 
 namespace qn::ui::win32 {
 
@@ -60,6 +61,14 @@ PumpResult Win32Host::PumpEvents() {
 
 void Win32Host::WaitForEvent() {
     WaitMessage();
+}
+
+void Win32Host::WaitForEvent(unsigned timeoutMs) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+}
+
+void Win32Host::ShowMousePointer(int pointer) {
+    SetScreenCursor(pointer);
 }
 
 void Win32Host::BeginModal(Form& form) {

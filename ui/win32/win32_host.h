@@ -24,6 +24,8 @@ class Win32Host : public Host {
     void Release(Form& form) override;
     PumpResult PumpEvents() override;
     void WaitForEvent() override;
+    void WaitForEvent(unsigned timeoutMs) override;
+    void ShowMousePointer(int pointer) override;
     void BeginModal(Form& form) override;
     void EndModal(Form& form) override;
     MessageBoxes& Boxes() override { return boxes_; }

@@ -64,7 +64,7 @@ struct RecordingWindows : TunerWindows {
     void ShowStartupViewDialog() override { calls.push_back("startup view"); }
     bool OpenFindMtuWarning() override {
         calls.push_back("find mtu warning");
-        return warningsOpen;
+        return forward != nullptr ? forward->OpenFindMtuWarning() : warningsOpen;
     }
     bool OpenHostsWarning() override {
         calls.push_back("hosts warning");
@@ -73,6 +73,8 @@ struct RecordingWindows : TunerWindows {
     std::vector<std::string> calls;
     // Whether the warnings stand in as open windows or as not there yet.
     bool warningsOpen = false;
+    // The windows that really open, where a test has them.
+    TunerWindows* forward = nullptr;
 };
 
 class HeadlessTuner {

@@ -1,0 +1,46 @@
+#pragma once
+// The tuner's windows that the main window opens, made when first needed and
+// kept, with what lives as long as the program (the MTU search's busy count).
+#include <memory>
+
+#include "tuner/core/environment.h"
+#include "tuner/core/tuner_settings.h"
+#include "tuner/ui/find_mtu_warning_window.h"
+#include "tuner/ui/find_mtu_window.h"
+#include "tuner/ui/mtu_detection.h"
+#include "tuner/ui/tuner_services.h"
+
+namespace qn {
+
+class MainWindow;
+
+class TunerForms : public TunerWindows {
+  public:
+    TunerForms(ui::Application& app, TunerServices& services);
+    ~TunerForms() override;
+
+    // The window the finder hides behind it and whose custom MaxMTU box its
+    // Apply fills; set before anything is opened.
+    void SetMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
+
+    bool OpenFindMtuWarning() override;
+
+    // Null until first opened.
+    FindMtuWarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
+    FindMtuWindow* FindMtu() const { return findMtu_.get(); }
+    mtudetection& Detection() { return detection_; }
+
+  private:
+    void OpenFindMtu();
+
+    ui::Application& app_;
+    TunerServices& services_;
+    Environment environment_;
+    TunerSettings settings_;
+    mtudetection detection_;
+    MainWindow* mainWindow_ = nullptr;
+    std::unique_ptr<FindMtuWarningWindow> findMtuWarning_;
+    std::unique_ptr<FindMtuWindow> findMtu_;
+};
+
+}  // namespace qn
