@@ -5,9 +5,10 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,10 @@ class TunerMtuFinder : public TunerRunOnMachine {
 
     // A stand-in still running (after a failure) keeps its file a moment.
     void TearDown() override {
+        if (tuner_.Started() && !tuner_.Running()) {
+            ADD_FAILURE() << "the tuner ended by itself, exit code 0x" << std::hex
+                          << tuner_.ExitCode();
+        }
         TunerRunOnMachine::TearDown();
         for (const char* path : {kInterpreterPath, kPingPath, kPingConfigPath}) {
             PollUntil([path] { return DeleteFileA(path) || !FileExists(path); }, kFinderStepMs);
@@ -182,22 +187,40 @@ class TunerMtuFinder : public TunerRunOnMachine {
     }
 
     // Waits for the warning in front of the finder; checks that the main
-    // window went away and whether "Always show warning" is ticked.
-    void WaitForWarning(bool alwaysTicked, HWND& warning) {
+    // window went away and that "Always show warning" is ticked, as it is
+    // while the setting is "0" or absent.
+    void WaitForWarning(HWND& warning) {
         warning =
             WaitForTopLevelWindow(Caption::Exact(kWarningCaption), kFinderStepMs, tuner_.Id());
         ASSERT_NE(warning, nullptr) << "no \"" << kWarningCaption << "\"";
         EXPECT_FALSE(IsShown(main_)) << "the main window stayed up beside the warning";
         HWND always = FindButton(warning, "Always show warning");
         ASSERT_NE(always, nullptr);
-        EXPECT_EQ(IsChecked(always), alwaysTicked);
+        EXPECT_TRUE(IsChecked(always));
     }
 
-    // Waits for the finder as it opens and finds its controls.
+    std::vector<std::string> ShownCaptions() const {
+        std::vector<std::string> captions;
+        for (HWND window : TopLevelWindows(Caption::Prefix(""), tuner_.Id())) {
+            captions.push_back(WindowText(window));
+        }
+        return captions;
+    }
+
+    // Waits for the finder as it opens (known by its Start Search button) and
+    // finds its controls.
     void WaitForFinder(FinderWindow& finder) {
-        finder.window =
-            WaitForTopLevelWindow(Caption::Exact(kFinderCaption), kFinderStepMs, tuner_.Id());
-        ASSERT_NE(finder.window, nullptr) << "no \"" << kFinderCaption << "\"";
+        PollUntil(
+            [&] {
+                for (HWND window : TopLevelWindows(
+                         WindowQuery{Caption::Prefix(""), tuner_.Id(), "QnForm", true})) {
+                    if (FindButton(window, "Start Search") != nullptr) finder.window = window;
+                }
+                return finder.window != nullptr;
+            },
+            kFinderStepMs);
+        ASSERT_NE(finder.window, nullptr) << "no finder; shown:" << Joined(ShownCaptions());
+        EXPECT_EQ(WindowText(finder.window), kFinderCaption);
         EXPECT_FALSE(IsShown(main_)) << "the main window stayed up beside the finder";
         std::vector<HWND> edits;
         for (HWND child : ChildWindows(finder.window)) {
@@ -219,13 +242,67 @@ class TunerMtuFinder : public TunerRunOnMachine {
         EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU before a search";
     }
 
-    // Searching, with a probe's ping running (not only the warm-up's).
-    bool WaitForProbeRunning(const FinderWindow& finder) {
+    // The finder shows status while a ping runs.
+    bool WaitForPingWhile(const FinderWindow& finder, const std::string& status) {
         return PollUntil(
-            [&] {
-                return finder.Status() == "Searching..." && !ProcessIdsNamed(kPingName).empty();
-            },
+            [&] { return finder.Status() == status && !ProcessIdsNamed(kPingName).empty(); },
             kFinderStepMs + 2 * kSlowPingMs);
+    }
+
+    // Polls done (at most kFinderStepMs); the number of pings that started
+    // meanwhile.
+    static size_t PingsStartedUntil(const std::function<bool()>& done) {
+        const std::vector<DWORD> before = ProcessIdsNamed(kPingName);
+        std::vector<DWORD> started;
+        const auto known = [](const std::vector<DWORD>& ids, DWORD pid) {
+            return std::find(ids.begin(), ids.end(), pid) != ids.end();
+        };
+        PollUntil(
+            [&] {
+                for (DWORD pid : ProcessIdsNamed(kPingName)) {
+                    if (!known(before, pid) && !known(started, pid)) started.push_back(pid);
+                }
+                return done();
+            },
+            kFinderStepMs);
+        return started.size();
+    }
+
+    // Waits until no stand-in has run for a while (a search that goes on
+    // starts its next ping well within it); the number of pings that started
+    // meanwhile.
+    static size_t PingsStartedUntilQuiet() {
+        constexpr DWORD kQuietMs = 1000;
+        DWORD quietSince = 0;
+        return PingsStartedUntil([&] {
+            if (!NoStandInRuns()) {
+                quietSince = 0;
+            } else if (quietSince == 0) {
+                quietSince = GetTickCount();
+            }
+            return quietSince != 0 && GetTickCount() - quietSince >= kQuietMs;
+        });
+    }
+
+    // Stop while a ping runs: "(Stopping)" until that ping has ended, then
+    // "Search Halted", and no other ping meanwhile.
+    void ExpectStopLetsThePingFinish(const FinderWindow& finder) {
+        EXPECT_TRUE(IsShown(finder.stop));
+        Click(finder.stop);
+        EXPECT_TRUE(WaitForStatus(finder, "Searching...(Stopping)", kSlowPingMs))
+            << finder.Status();
+        EXPECT_FALSE(NoStandInRuns()) << "the ping was not let finish";
+        std::vector<std::string> statuses = {finder.Status()};
+        const size_t started = PingsStartedUntil([&] {
+            const std::string status = finder.Status();
+            if (statuses.back() != status) statuses.push_back(status);
+            return status == "Search Halted" && NoStandInRuns();
+        });
+        EXPECT_EQ(started, 0u) << "pings started after Stop";
+        EXPECT_EQ(statuses, (std::vector<std::string>{"Searching...(Stopping)", "Search Halted"}));
+        EXPECT_TRUE(NoStandInRuns()) << "a stand-in still runs";
+        EXPECT_FALSE(IsShown(finder.stop));
+        EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU after a halted search";
     }
 
     bool WaitForStatus(const FinderWindow& finder, const std::string& status,
@@ -261,7 +338,7 @@ TEST_P(TunerMtuFinder, ASearchFindsTheLargestPacketAndApplyPutsItInTheCustomBox)
 
     Click(find);
     HWND warning = nullptr;
-    ASSERT_NO_FATAL_FAILURE(WaitForWarning(true, warning));
+    ASSERT_NO_FATAL_FAILURE(WaitForWarning(warning));
     Click(FindButton(warning, "Ok"));
     FinderWindow finder;
     ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
@@ -285,9 +362,10 @@ TEST_P(TunerMtuFinder, ASearchFindsTheLargestPacketAndApplyPutsItInTheCustomBox)
     EXPECT_EQ(WindowText(customBox), run.found);
 }
 
-// Through the menu, the warning off: Stop lets the running ping end first; a
-// name that does not resolve is an error; Cancel goes back.
-TEST_P(TunerMtuFinder, StopWaitsForThePingAndAnUnknownHostIsAnError) {
+// Through the menu, the warning off: Stop, while connecting and while
+// probing, lets the running ping end first; a name that does not resolve is
+// an error; Cancel goes back.
+TEST_P(TunerMtuFinder, StopLetsTheRunningPingFinishAndAnUnknownHostIsAnError) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue, "1"));
     ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kSlowPingMs));
     ASSERT_NO_FATAL_FAILURE(StartClassic());
@@ -296,18 +374,12 @@ TEST_P(TunerMtuFinder, StopWaitsForThePingAndAnUnknownHostIsAnError) {
     ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
     EXPECT_EQ(TopLevelWindows(Caption::Exact(kWarningCaption), tuner_.Id()).size(), 0u);
 
-    Click(finder.start);
-    EXPECT_TRUE(WaitForStatus(finder, "Establishing Internet Connection...", kSlowPingMs / 2))
-        << finder.Status();
-    ASSERT_TRUE(WaitForProbeRunning(finder)) << finder.Status();
-    EXPECT_TRUE(IsShown(finder.stop));
-    Click(finder.stop);
-    EXPECT_TRUE(WaitForStatus(finder, "Searching...(Stopping)", kSlowPingMs)) << finder.Status();
-    EXPECT_FALSE(NoStandInRuns()) << "the ping was not let finish";
-    EXPECT_TRUE(WaitForStatus(finder, "Search Halted")) << finder.Status();
-    EXPECT_TRUE(PollUntil(NoStandInRuns, kFinderStepMs)) << "a stand-in still runs";
-    EXPECT_FALSE(IsShown(finder.stop));
-    EXPECT_FALSE(IsEnabled(finder.apply)) << "Apply MaxMTU after a halted search";
+    for (const char* phase : {"Establishing Internet Connection...", "Searching..."}) {
+        SCOPED_TRACE(phase);
+        Click(finder.start);
+        ASSERT_TRUE(WaitForPingWhile(finder, phase)) << finder.Status();
+        ExpectStopLetsThePingFinish(finder);
+    }
 
     ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kQuickPingMs));
     SetEditText(finder.host, "nowhere.invalid");
@@ -320,32 +392,41 @@ TEST_P(TunerMtuFinder, StopWaitsForThePingAndAnUnknownHostIsAnError) {
     ExpectBackInMainWindow(finder);
 }
 
-// The close box mid-search: the main window comes back at once; when the
-// running ping ends, nothing more shows and its output goes too.
+// The close box mid-search, while connecting and while probing: the main
+// window comes back at once; when the running ping ends, no other starts,
+// nothing more shows and its output goes too.
 TEST_P(TunerMtuFinder, TheCloseBoxMidSearchGoesBackAndLeavesNothing) {
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kWarningsKey, kFinderWarningValue, "0"));
     ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kSlowPingMs));
     ASSERT_NO_FATAL_FAILURE(StartClassic());
     HWND find = FindButton(main_, "Find");
     ASSERT_NE(find, nullptr);
-    Click(find);
-    HWND warning = nullptr;
-    ASSERT_NO_FATAL_FAILURE(WaitForWarning(true, warning));
-    PostMessageA(warning, WM_SYSCOMMAND, SC_CLOSE, 0);
-    FinderWindow finder;
-    ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
+    for (const char* phase : {"Establishing Internet Connection...", "Searching..."}) {
+        SCOPED_TRACE(phase);
+        Click(find);
+        HWND warning = nullptr;
+        ASSERT_NO_FATAL_FAILURE(WaitForWarning(warning));
+        PostMessageA(warning, WM_SYSCOMMAND, SC_CLOSE, 0);
+        FinderWindow finder;
+        ASSERT_NO_FATAL_FAILURE(WaitForFinder(finder));
 
-    Click(finder.start);
-    ASSERT_TRUE(WaitForProbeRunning(finder)) << finder.Status();
-    PostMessageA(finder.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(PollUntil([&] { return IsShown(main_); }, kSlowPingMs));
-    EXPECT_FALSE(NoStandInRuns()) << "the main window waited for the ping, or the ping was ended";
-    EXPECT_TRUE(PollUntil(NoStandInRuns, kFinderStepMs)) << "a stand-in still runs";
-    EXPECT_TRUE(PollUntil([&] { return !FileExists(outputFile_); }, kFinderStepMs)) << outputFile_;
-    // Time for anything the ended ping might still bring up.
-    Sleep(500);
-    ExpectBackInMainWindow(finder);
-    EXPECT_EQ(WaitForDialog(tuner_.Id(), 0), nullptr) << "a dialog after the search ended";
+        Click(finder.start);
+        ASSERT_TRUE(WaitForPingWhile(finder, phase)) << finder.Status();
+        WindowTimeline timeline;
+        timeline.Start(tuner_.Id());
+        PostMessageA(finder.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(PollUntil([&] { return IsShown(main_); }, kSlowPingMs));
+        EXPECT_FALSE(NoStandInRuns()) << "the main window waited for the ping, or it was ended";
+        EXPECT_EQ(PingsStartedUntilQuiet(), 0u) << "pings started after the close box";
+        EXPECT_TRUE(NoStandInRuns()) << "a stand-in still runs";
+        ExpectBackInMainWindow(finder);
+        EXPECT_EQ(WaitForDialog(tuner_.Id(), 0), nullptr) << "a dialog after the search ended";
+        timeline.Stop();
+        EXPECT_EQ(TopLevelWindows(WindowQuery{Caption::Prefix(""), tuner_.Id(), "QnForm", true}),
+                  std::vector<HWND>{main_})
+            << "not the main window alone after the search ended:\n"
+            << timeline.Describe();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Machines, TunerMtuFinder, ::testing::Values("win98", "winme"),
