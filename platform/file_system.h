@@ -26,6 +26,10 @@ class FileSystem {
     // Replaces an existing target.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
     virtual bool Delete(const std::string& path) = 0;
+    // Renames a file within its volume, replacing an existing target; where
+    // the system cannot replace in one step (Windows 9x), the target is
+    // deleted first.
+    virtual bool Move(const std::string& from, const std::string& to) = 0;
     // Files and sub-folders directly inside the folder, without "." and "..";
     // empty when the folder does not exist.
     virtual std::vector<DirectoryEntry> List(const std::string& directory) const = 0;

@@ -12,7 +12,7 @@ cmake --build build/native -j "$jobs" --target graph_benchmark
 wine_tree=build/win32
 qn_host_runs_32bit || wine_tree=build/win64
 cmake --preset "$(basename "$wine_tree")" >/dev/null
-cmake --build "$wine_tree" -j "$jobs" --target graph_benchmark
+cmake --build "$wine_tree" -j "$jobs" --target graph_benchmark mtu_search_benchmark
 
 echo "== native (pixel surface)"
 build/native/bin/graph_benchmark
@@ -25,3 +25,5 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 qn_wineserver_start
 "$QN_WINE" "$wine_tree/bin/graph_benchmark.exe"
+echo "== Wine ($wine_tree, MaxMTU search against stand-in pings)"
+"$QN_WINE" "$wine_tree/bin/mtu_search_benchmark.exe"

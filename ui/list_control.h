@@ -7,6 +7,13 @@
 
 namespace qn::ui {
 
+// The last change to a list's items, so that a host can follow it without
+// showing the whole list again.
+struct ItemChange {
+    enum Kind { Reset, Added, Removed } kind = Reset;
+    int index = 0;
+};
+
 class ListControl : public Control {
   public:
     static constexpr int kNone = -1;
@@ -18,12 +25,29 @@ class ListControl : public Control {
     void AddItem(const std::string& text, int index = kNone);
     void RemoveItem(int index);
     void Clear();
+    const ItemChange& LastItemChange() const { return lastChange_; }
 
+    // The current item; in a multiple-selection list it has the focus and
+    // need not be selected.
     int ListIndex() const { return listIndex_; }
-    // Raises Click when the selection changes; -1 selects nothing.
+    // Raises Click when the current item changes; -1 makes none current.
     void SetListIndex(int index);
-    // The selected item's text, empty when nothing is selected.
+    // The current item's text, empty when there is none.
     std::string Text() const;
+
+    // A list box in which a click selects or deselects one item, any number
+    // being selected; fixed before the form is loaded.
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool multiSelect) { multiSelect_ = multiSelect; }
+    bool Selected(int index) const;
+    // Raises Click when the item's selection changes.
+    void SetSelected(int index, bool selected);
+    int SelCount() const { return selCount_; }
+    // The item whose selection changed last, for the host to show.
+    int LastSelectionChange() const { return lastSelectionChange_; }
+    // What a user's click on an item of a multiple-selection list does: it
+    // becomes current with the selection the host shows; one Click.
+    void ItemClicked(int index, bool selected);
 
     Event Click;
 
@@ -33,7 +57,12 @@ class ListControl : public Control {
   private:
     void CheckIndex(int index) const;
     std::vector<std::string> items_;
+    std::vector<char> selected_;
+    int selCount_ = 0;
     int listIndex_ = kNone;
+    bool multiSelect_ = false;
+    ItemChange lastChange_;
+    int lastSelectionChange_ = kNone;
 };
 
 class ComboBox : public ListControl {

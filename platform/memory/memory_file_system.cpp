@@ -138,6 +138,21 @@ bool MemoryFileSystem::Delete(const std::string& path) {
     return files_.erase(key) != 0;
 }
 
+bool MemoryFileSystem::Move(const std::string& from, const std::string& to) {
+    const std::string fromKey = WindowsPathKey(from);
+    const std::string toKey = WindowsPathKey(to);
+    const auto source = files_.find(fromKey);
+    if (source == files_.end() || InReadOnlyFolder(fromKey) || InReadOnlyFolder(toKey) ||
+        !CanHoldFile(toKey)) {
+        return false;
+    }
+    if (fromKey == toKey) return true;
+    File moved{to, std::move(source->second.bytes)};
+    files_.erase(source);
+    files_[toKey] = std::move(moved);
+    return true;
+}
+
 std::vector<DirectoryEntry> MemoryFileSystem::List(const std::string& directory) const {
     std::vector<DirectoryEntry> entries;
     const std::string key = WindowsPathKey(directory);

@@ -29,6 +29,7 @@ class MemoryFileSystem : public FileSystem {
     bool Append(const std::string& path, const std::string& bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;
+    bool Move(const std::string& from, const std::string& to) override;
     std::vector<DirectoryEntry> List(const std::string& directory) const override;
     std::optional<std::uint64_t> Size(const std::string& path) const override;
 

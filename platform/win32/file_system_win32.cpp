@@ -69,6 +69,15 @@ class Win32FileSystem : public FileSystem {
         return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
     }
     bool Delete(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+    bool Move(const std::string& from, const std::string& to) override {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        // Windows 9x has no MoveFileEx: there is a moment without the target.
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+        if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(to.c_str())) {
+            return false;
+        }
+        return MoveFileA(from.c_str(), to.c_str()) != 0;
+    }
     std::vector<DirectoryEntry> List(const std::string& directory) const override {
         std::vector<DirectoryEntry> entries;
         std::string pattern = directory;

@@ -24,6 +24,15 @@ class Win32LocalTime : public LocalTime {
         }
         return std::string(date) + " " + time;
     }
+
+    std::string FileNameStampNow() const override {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        char stamp[40];
+        wsprintfA(stamp, "%04u-%02u-%02u %02u.%02u.%02u", now.wYear, now.wMonth, now.wDay,
+                  now.wHour, now.wMinute, now.wSecond);
+        return stamp;
+    }
 };
 
 }  // namespace

@@ -37,10 +37,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     qn::mLogging log(*files, *localTime);
     const auto processes = qn::win32::MakeWin32Processes();
     const auto shell = qn::win32::MakeWin32Shell();
-    qn::TunerServices services{registry,    *os,        *directories,   *files,
-                               *versions,   *settings,  *instanceGuard, *restart,
-                               *interfaces, *clock,     timers,         *drawing,
-                               log,         *processes, *shell,         commandLine};
+    const auto resolver = qn::win32::MakeWin32NameResolver();
+    const auto dialogs = qn::win32::MakeWin32CommonDialogs();
+    qn::TunerServices services{
+        registry, *os,         *directories, *files,     *versions,  *settings, *instanceGuard,
+        *restart, *interfaces, *clock,       timers,     *drawing,   log,       *processes,
+        *shell,   *resolver,   *dialogs,     *localTime, commandLine};
     qn::TunerForms windows(app, services);
 
     // The window holds two settings records with a thousand adapter slots

@@ -2,6 +2,7 @@
 
 #include "tuner/core/registry_class.h"
 #include "tuner/core/tuner_settings.h"
+#include "tuner/core/whole_file.h"
 
 namespace qn {
 namespace {
@@ -37,15 +38,14 @@ HostsMove HostsSwitch::Move(const std::string& from, const std::string& to) {
     const auto existing = files_.ReadAll(to);
     if (existing && existing != files_.ReadAll(from)) {
         const std::string backup = FreeBackupName(to);
-        if (backup.empty() || !CopyCompletely(to, backup)) {
+        if (backup.empty() || !CopyWhole(files_, to, backup)) {
             return {false, "Quillon could not keep the file already at " + Quoted(to) + " as " +
                                Quoted(backup) + "." + unchanged};
         }
         result.message =
             "A file was already at " + Quoted(to) + ". It has been kept as " + Quoted(backup) + ".";
     }
-    if (!CopyCompletely(from, to)) {
-        if (existing) files_.Write(to, *existing);
+    if (!CopyWhole(files_, from, to)) {
         return {false, "Quillon could not copy " + Quoted(from) + " to " + Quoted(to) + "." +
                            unchanged + (result.message.empty() ? "" : "\r\r" + result.message)};
     }
@@ -64,16 +64,6 @@ std::string HostsSwitch::FreeBackupName(const std::string& path) const {
         if (!files_.FileExists(name)) return name;
     }
     return "";
-}
-
-// A full disk can leave a short copy behind; only a copy that reads back as
-// the source counts, and a short one is removed again.
-bool HostsSwitch::CopyCompletely(const std::string& from, const std::string& to) {
-    const auto source = files_.ReadAll(from);
-    if (!source) return false;
-    if (files_.Copy(from, to) && files_.ReadAll(to) == source) return true;
-    files_.Delete(to);
-    return false;
 }
 
 void HostsSwitch::WriteRunValue() {

@@ -38,7 +38,6 @@ class HostsSwitch {
   private:
     HostsMove Move(const std::string& from, const std::string& to);
     std::string FreeBackupName(const std::string& path) const;
-    bool CopyCompletely(const std::string& from, const std::string& to);
 
     FileSystem& files_;
     RegistryContext context_;

@@ -78,7 +78,7 @@ void TunerSettings::SetSkipMtuFinderWarning(bool skip) {
 }
 
 bool TunerSettings::SkipHostsWarning() const {
-    return Number(kWarnings, "hosts", "0") == 1;
+    return Number(kWarnings, "hosts", "0") != 0;
 }
 
 void TunerSettings::SetSkipHostsWarning(bool skip) {

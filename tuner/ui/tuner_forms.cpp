@@ -15,11 +15,25 @@ TunerForms::~TunerForms() = default;
 
 bool TunerForms::OpenFindMtuWarning() {
     if (!findMtuWarning_) {
-        findMtuWarning_ =
-            std::make_unique<FindMtuWarningWindow>(app_, settings_, [this] { OpenFindMtu(); });
+        findMtuWarning_ = std::make_unique<WarningWindow>(app_, kFindMtuWarning, settings_,
+                                                          [this] { OpenFindMtu(); });
     }
     findMtuWarning_->Show();
     return true;
+}
+
+bool TunerForms::OpenHostsWarning() {
+    if (!hostsWarning_) {
+        hostsWarning_ = std::make_unique<WarningWindow>(app_, kHostsWarning, settings_,
+                                                        [this] { OpenHosts(); });
+    }
+    hostsWarning_->Show();
+    return true;
+}
+
+void TunerForms::OpenHosts() {
+    if (!hosts_) hosts_ = std::make_unique<HostsWindow>(app_, services_, detection_, *mainWindow_);
+    hosts_->Show();
 }
 
 void TunerForms::OpenFindMtu() {

@@ -5,10 +5,11 @@
 
 #include "tuner/core/environment.h"
 #include "tuner/core/tuner_settings.h"
-#include "tuner/ui/find_mtu_warning_window.h"
 #include "tuner/ui/find_mtu_window.h"
+#include "tuner/ui/hosts_window.h"
 #include "tuner/ui/mtu_detection.h"
 #include "tuner/ui/tuner_services.h"
+#include "tuner/ui/warning_window.h"
 
 namespace qn {
 
@@ -24,14 +25,18 @@ class TunerForms : public TunerWindows {
     void SetMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
 
     bool OpenFindMtuWarning() override;
+    bool OpenHostsWarning() override;
 
     // Null until first opened.
-    FindMtuWarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
+    WarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
     FindMtuWindow* FindMtu() const { return findMtu_.get(); }
     mtudetection& Detection() { return detection_; }
+    WarningWindow* HostsWarning() const { return hostsWarning_.get(); }
+    HostsWindow* Hosts() const { return hosts_.get(); }
 
   private:
     void OpenFindMtu();
+    void OpenHosts();
 
     ui::Application& app_;
     TunerServices& services_;
@@ -39,8 +44,10 @@ class TunerForms : public TunerWindows {
     TunerSettings settings_;
     mtudetection detection_;
     MainWindow* mainWindow_ = nullptr;
-    std::unique_ptr<FindMtuWarningWindow> findMtuWarning_;
+    std::unique_ptr<WarningWindow> findMtuWarning_;
     std::unique_ptr<FindMtuWindow> findMtu_;
+    std::unique_ptr<WarningWindow> hostsWarning_;
+    std::unique_ptr<HostsWindow> hosts_;
 };
 
 }  // namespace qn

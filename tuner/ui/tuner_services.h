@@ -4,11 +4,14 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/common_dialogs.h"
 #include "platform/directories.h"
 #include "platform/drawing_surface.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
 #include "platform/interface_table.h"
+#include "platform/local_time.h"
+#include "platform/name_resolver.h"
 #include "platform/os_version.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -37,9 +40,15 @@ struct TunerServices {
     MTimer& timers;
     DrawingSystem& drawing;
     mLogging& log;
-    // Control-panel applets, the meter and the updater; help, mail and web links.
+    // Control-panel applets, the meter and the updater, the MTU search's
+    // pings; help, mail and web links.
     Processes& processes;
     Shell& shell;
+    // The hosts editor's DNS lookups, file dialogs, and the time that names
+    // its copies of the hosts file.
+    NameResolver& resolver;
+    CommonDialogs& dialogs;
+    const LocalTime& localTime;
     // The program's arguments, as Command$ gives them.
     std::string commandLine;
 };

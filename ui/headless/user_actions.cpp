@@ -45,6 +45,12 @@ void Click(CheckBox& box) {
     box.Toggle();
 }
 
+void Click(ListControl& list, int index) {
+    RequireUsable(list);
+    if (!list.MultiSelect()) return list.SetListIndex(index);
+    list.ItemClicked(index, !list.Selected(index));
+}
+
 void Click(PictureBox& picture) {
     RequireUsable(picture);
     picture.Click.Raise();

@@ -19,6 +19,9 @@ namespace qn::ui::headless {
 void Click(CommandButton& button);
 void Click(OptionButton& option);
 void Click(CheckBox& box);
+// An item of a list; in a multiple-selection list the click also selects or
+// deselects it.
+void Click(ListControl& list, int index);
 void Click(PictureBox& picture);
 void Click(Label& label);
 void Type(TextBox& box, const std::string& text);

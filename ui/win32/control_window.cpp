@@ -48,8 +48,11 @@ WindowKind KindOf(const Control& control) {
             return {"BUTTON", BS_3STATE | BS_NOTIFY, 0};
         case ControlKind::ComboBox:
             return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
-        case ControlKind::ListBox:
-            return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::ListBox: {
+            DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+            if (static_cast<const ListControl&>(control).MultiSelect()) style |= LBS_MULTIPLESEL;
+            return {"LISTBOX", style, WS_EX_CLIENTEDGE};
+        }
         case ControlKind::Frame:
             return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::PictureBox:
@@ -193,8 +196,17 @@ void ControlWindow::OnCommand(int code) {
             break;
         case ControlKind::ListBox:
             if (code == LBN_SELCHANGE) {
-                const auto index = static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
-                static_cast<ListControl&>(control_).SetListIndex(index);
+                auto& list = static_cast<ListControl&>(control_);
+                if (list.MultiSelect()) {
+                    // The click toggled the item with the focus.
+                    const auto index =
+                        static_cast<int>(SendMessageA(hwnd_, LB_GETCARETINDEX, 0, 0));
+                    if (index >= 0 && index < list.ListCount()) {
+                        list.ItemClicked(index, SendMessageA(hwnd_, LB_GETSEL, index, 0) > 0);
+                    }
+                } else {
+                    list.SetListIndex(static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)));
+                }
             }
             break;
         case ControlKind::PictureBox:
@@ -302,6 +314,14 @@ void ControlWindow::ApplyValue() {
             SetScrollPos(hwnd_, SB_CTL, ScrollPosition(static_cast<ScrollBar&>(control_).Value()),
                          TRUE);
             break;
+        case ControlKind::ListBox: {
+            const auto& list = static_cast<ListControl&>(control_);
+            const int index = list.LastSelectionChange();
+            if (list.MultiSelect() && index >= 0 && index < list.ListCount()) {
+                SendMessageA(hwnd_, LB_SETSEL, list.Selected(index) ? TRUE : FALSE, index);
+            }
+            break;
+        }
         default:
             break;
     }
@@ -320,10 +340,25 @@ void ControlWindow::ApplyItems() {
     const bool combo = control_.Kind() == ControlKind::ComboBox;
     if (!combo && control_.Kind() != ControlKind::ListBox) return;
     const auto& list = static_cast<ListControl&>(control_);
-    SendMessageA(hwnd_, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < list.ListCount(); ++i) {
-        SendMessageA(hwnd_, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(list.List(i).c_str()));
+    // One item added or removed is followed as such: long lists are filled
+    // an item at a time.
+    const ItemChange& change = list.LastItemChange();
+    const auto shown =
+        static_cast<int>(SendMessageA(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    if (change.kind == ItemChange::Added && shown + 1 == list.ListCount()) {
+        SendMessageA(hwnd_, combo ? CB_INSERTSTRING : LB_INSERTSTRING,
+                     static_cast<WPARAM>(change.index),
+                     reinterpret_cast<LPARAM>(list.List(change.index).c_str()));
+    } else if (change.kind == ItemChange::Removed && shown - 1 == list.ListCount()) {
+        SendMessageA(hwnd_, combo ? CB_DELETESTRING : LB_DELETESTRING,
+                     static_cast<WPARAM>(change.index), 0);
+    } else {
+        SendMessageA(hwnd_, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < list.ListCount(); ++i) {
+            SendMessageA(hwnd_, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(list.List(i).c_str()));
+            if (list.MultiSelect() && list.Selected(i)) SendMessageA(hwnd_, LB_SETSEL, TRUE, i);
+        }
     }
     ApplyListIndex();
 }
@@ -331,6 +366,13 @@ void ControlWindow::ApplyItems() {
 void ControlWindow::ApplyListIndex() {
     const bool combo = control_.Kind() == ControlKind::ComboBox;
     const auto& list = static_cast<ListControl&>(control_);
+    if (list.MultiSelect()) {
+        // The current item has the focus; selection is each item's own.
+        if (list.ListIndex() != ListControl::kNone) {
+            SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(list.ListIndex()), FALSE);
+        }
+        return;
+    }
     SendMessageA(hwnd_, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()),
                  0);
 }

@@ -101,7 +101,6 @@ void WindowTimeline::Run(DWORD pid) {
                 ShownWindow shown;
                 shown.window = window;
                 shown.className = ClassOf(window);
-                shown.topMost = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
                 EnumChildWindows(window, CollectChildText,
                                  reinterpret_cast<LPARAM>(&shown.childTexts));
                 known.push_back(shown);

@@ -22,7 +22,6 @@ struct ShownWindow {
     HWND window = nullptr;
     std::string caption;
     std::string className;
-    bool topMost = false;  // when it was first seen
     // The texts of its child windows when it was first seen.
     std::vector<std::string> childTexts;
 

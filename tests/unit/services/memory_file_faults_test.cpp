@@ -31,10 +31,24 @@ TEST(MemoryFileFaults, AReadOnlyFolderRefusesEveryChangeToItsFiles) {
     EXPECT_FALSE(files.Append("C:\\app\\kept", "y"));
     EXPECT_FALSE(files.Copy("C:\\app\\kept", "C:\\app\\copy"));
     EXPECT_FALSE(files.Delete("C:\\app\\kept"));
+    EXPECT_FALSE(files.Move("C:\\app\\kept", "C:\\app\\sub\\moved"));
     EXPECT_EQ(files.ReadAll("C:\\app\\kept"), "x");
     EXPECT_TRUE(files.Write("C:\\app\\sub\\new", "y")) << "only the folder itself";
     files.SetReadOnly("C:\\app", false);
     EXPECT_TRUE(files.Delete("C:\\app\\kept"));
+}
+
+// Moving replaces the target whole, and both names are then one file.
+TEST(MemoryFileFaults, AMoveReplacesItsTargetAndNeedsItsFolder) {
+    MemoryFileSystem files;
+    files.AddDirectory("C:\\app");
+    files.Write("C:\\app\\new", "fresh");
+    files.Write("C:\\app\\Target", "stale");
+    EXPECT_TRUE(files.Move("C:\\app\\new", "C:\\APP\\target"));
+    EXPECT_EQ(files.ReadAll("C:\\app\\target"), "fresh");
+    EXPECT_FALSE(files.FileExists("C:\\app\\new"));
+    EXPECT_FALSE(files.Move("C:\\app\\target", "C:\\nowhere\\target"));
+    EXPECT_FALSE(files.Move("C:\\app\\missing", "C:\\app\\target"));
 }
 
 }  // namespace

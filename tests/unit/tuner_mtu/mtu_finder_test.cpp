@@ -237,7 +237,7 @@ TEST_F(MtuFinder, CancelAndTheCloseBoxDeleteTheTranscriptAndShowTheMainWindow) {
 
 TEST_F(MtuFinder, TheWarningRemembersItsTickAndTheCloseBoxAlsoLeadsOn) {
     Click(window.cmd_mtu_find);
-    FindMtuWarningWindow& warning = *forms.FindMtuWarning();
+    WarningWindow& warning = *forms.FindMtuWarning();
     EXPECT_TRUE(warning.Visible());
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(warning.Check1.Value(), ui::vbChecked);

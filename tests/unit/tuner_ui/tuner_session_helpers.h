@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "platform/memory/manual_clock.h"
+#include "platform/memory/memory_common_dialogs.h"
 #include "platform/memory/memory_drawing.h"
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
+#include "platform/memory/memory_name_resolver.h"
 #include "platform/memory/memory_local_time.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_shell.h"
@@ -68,7 +70,7 @@ struct RecordingWindows : TunerWindows {
     }
     bool OpenHostsWarning() override {
         calls.push_back("hosts warning");
-        return warningsOpen;
+        return forward != nullptr ? forward->OpenHostsWarning() : warningsOpen;
     }
     std::vector<std::string> calls;
     // Whether the warnings stand in as open windows or as not there yet.
@@ -98,6 +100,9 @@ class HeadlessTuner {
                    log,
                    processes,
                    shell,
+                   resolver,
+                   dialogs,
+                   localTime,
                    std::move(commandLine)},
           window(std::make_unique<MainWindow>(app, services, windows)) {
         for (const std::string& folder :
@@ -123,6 +128,8 @@ class HeadlessTuner {
     mLogging log{files, localTime};
     MemoryProcesses processes;
     MemoryShell shell;
+    MemoryNameResolver resolver;
+    MemoryCommonDialogs dialogs;
     RecordingWindows windows;
     ui::headless::HeadlessHost host;
     ui::Application app{host, "Quillon"};

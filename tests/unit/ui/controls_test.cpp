@@ -132,6 +132,36 @@ TEST_F(ControlsTest, ListIndexRaisesClickAndFollowsInsertAndRemove) {
     EXPECT_EQ(form.cmb_x.ListCount(), 0);
 }
 
+TEST_F(ControlsTest, MultipleSelectionKeepsEachItemsStateApartFromTheCurrentItem) {
+    Form picker(app, "Picker");
+    ListBox list(picker, "lst_many");
+    list.SetMultiSelect(true);
+    int clicks = 0;
+    list.Click.Connect([&] { ++clicks; });
+    picker.Show();
+    for (const char* name : {"a", "b", "c"}) list.AddItem(name);
+    list.SetSelected(0, true);
+    list.SetSelected(2, true);
+    list.SetSelected(2, true);  // unchanged: no click
+    EXPECT_EQ(clicks, 2);
+    list.SetListIndex(1);
+    EXPECT_FALSE(list.Selected(1));
+    user::Click(list, 1);  // a click selects and makes current
+    EXPECT_TRUE(list.Selected(1));
+    user::Click(list, 0);  // and deselects a selected one
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_EQ(list.ListIndex(), 0);
+    EXPECT_EQ(list.SelCount(), 2);
+    list.RemoveItem(1);
+    EXPECT_EQ(list.SelCount(), 1);
+    EXPECT_TRUE(list.Selected(1));
+    EXPECT_EQ(list.LastItemChange().kind, ItemChange::Removed);
+    list.AddItem("d", 0);
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_TRUE(list.Selected(2));
+    EXPECT_EQ(list.ListIndex(), 1);
+}
+
 TEST_F(ControlsTest, SpinnerWithMinAboveMaxStepsUpByOneAndDownByOne) {
     form.vscr_x.SetRange(1, -1);
     form.vscr_x.SetValue(0);

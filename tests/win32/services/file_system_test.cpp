@@ -38,6 +38,16 @@ TEST_F(FileSystemWin32, WriteAppendReadCopyDelete) {
     EXPECT_FALSE(fs->ReadAll(file).has_value());
 }
 
+TEST_F(FileSystemWin32, MoveReplacesAnExistingTarget) {
+    ASSERT_TRUE(fs->Write(dir + "\\hosts.new", "new"));
+    ASSERT_TRUE(fs->Write(dir + "\\hosts", "old"));
+    EXPECT_TRUE(fs->Move(dir + "\\hosts.new", dir + "\\hosts"));
+    EXPECT_EQ(fs->ReadAll(dir + "\\hosts"), "new");
+    EXPECT_FALSE(fs->FileExists(dir + "\\hosts.new"));
+    EXPECT_FALSE(fs->Move(dir + "\\missing", dir + "\\hosts"));
+    EXPECT_EQ(fs->ReadAll(dir + "\\hosts"), "new");
+}
+
 TEST_F(FileSystemWin32, ListGivesStoredNames) {
     fs->Write(dir + "\\Disabled Hosts.qlh", "x");
     CreateDirectoryA((dir + "\\Sub").c_str(), nullptr);

@@ -18,5 +18,14 @@ TEST(LocalTimeWin32, GeneralDateIsTheShortDateABlankAndTheLongTime) {
     EXPECT_NE(text.find(':', blank), std::string::npos) << "the time follows the date: " << text;
 }
 
+TEST(LocalTimeWin32, AFileNameStampSortsAsTimeDoes) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const std::string stamp = MakeWin32LocalTime()->FileNameStampNow();
+    ASSERT_EQ(stamp.size(), 19u) << stamp;
+    EXPECT_EQ(stamp.substr(0, 4), std::to_string(now.wYear));
+    EXPECT_EQ(stamp.find_first_of("/\\:*?\"<>|"), std::string::npos) << stamp;
+}
+
 }  // namespace
 }  // namespace qn::win32
