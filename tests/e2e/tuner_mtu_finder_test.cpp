@@ -157,9 +157,12 @@ class TunerMtuFinder : public TunerRunOnMachine {
         TunerRunOnMachine::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         DeleteFileA(outputFile_.c_str());
+        // A copy fails while a stand-in of an earlier test still runs.
         ASSERT_TRUE(CopyFileA(BesideProgram("qn_command_interpreter_stand_in.exe").c_str(),
-                              kInterpreterPath, FALSE));
-        ASSERT_TRUE(CopyFileA(BesideProgram("qn_ping_stand_in.exe").c_str(), kPingPath, FALSE));
+                              kInterpreterPath, FALSE))
+            << kInterpreterPath << " is in use";
+        ASSERT_TRUE(CopyFileA(BesideProgram("qn_ping_stand_in.exe").c_str(), kPingPath, FALSE))
+            << kPingPath << " is in use";
         ASSERT_NO_FATAL_FAILURE(SetPing(MtuFinderRunOn(GetParam()).limit, kQuickPingMs));
     }
 
