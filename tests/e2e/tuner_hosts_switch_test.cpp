@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/e2e/driver/control_input.h"
@@ -15,6 +14,7 @@
 #include "tests/e2e/driver/menus.h"
 #include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/saved_file.h"
 #include "tests/e2e/driver/saved_registry_value.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/run_key.h"
@@ -31,26 +31,6 @@ std::string Contents(const std::string& path) {
     std::string contents;
     return ReadWholeFile(path, contents) ? contents : "<none>";
 }
-
-// Puts a file's contents (or its absence) back when the test ends.
-class SavedFile {
-  public:
-    explicit SavedFile(std::string path) : path_(std::move(path)) {
-        existed_ = ReadWholeFile(path_, contents_);
-    }
-    ~SavedFile() {
-        if (existed_) {
-            WriteWholeFile(path_, std::vector<uint8_t>(contents_.begin(), contents_.end()));
-        } else {
-            DeleteFileA(path_.c_str());
-        }
-    }
-
-  private:
-    std::string path_;
-    bool existed_ = false;
-    std::string contents_;
-};
 
 class HostsSwitch : public TunerRunOnMachine {
   protected:

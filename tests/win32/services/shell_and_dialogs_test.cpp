@@ -1,14 +1,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-// After windows.h, which they need.
+// After windows.h, which it needs.
 #include <commdlg.h>
-#include <dlgs.h>
 
 #include <functional>
 #include <string>
 #include <thread>
 
 #include "platform/win32/win32_services.h"
+#include "tests/e2e/driver/file_dialog.h"
 #include "tests/win32/common/dialog_user.h"
 
 namespace qn::win32 {
@@ -23,16 +23,6 @@ using qn::test::WaitForDialog;
 
 void Cancel(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-}
-
-// The file-name box: a combo box in the Explorer-style dialog, an edit box in the old one.
-HWND FileNameEdit(HWND dialog) {
-    HWND combo = GetDlgItem(dialog, cmb13);
-    if (combo != nullptr) {
-        HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
-        return edit != nullptr ? edit : combo;
-    }
-    return GetDlgItem(dialog, edt1);
 }
 
 std::string TempDirectory() {
@@ -77,7 +67,7 @@ TEST(CommonDialogsWin32, OpenDialogReturnsTheTypedExistingFile) {
     request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     bool typed = false;
     DialogUser user([&](HWND dialog) {
-        HWND edit = FileNameEdit(dialog);
+        HWND edit = qn::e2e::FileNameBox(dialog);
         if (edit == nullptr) return Cancel(dialog);
         typed = true;
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
