@@ -8,10 +8,10 @@ namespace {
 constexpr int kHostsMargin = 120;
 constexpr int kHostsListWidth = 3600;
 constexpr int kHostsSideLeft = kHostsMargin + kHostsListWidth + 180;
-constexpr int kHostsSideWidth = 3240;
-constexpr int kHostsValueLeft = kHostsSideLeft + 2520;
+constexpr int kHostsSideWidth = 3840;
+constexpr int kHostsValueLeft = kHostsSideLeft + 3000;
 constexpr int kHostsRow = 300;
-constexpr int kHostsButtonWidth = 2280;
+constexpr int kHostsButtonWidth = 2480;
 constexpr int kHostsButtonHeight = 375;
 constexpr int kHostsFrameTop = 2760;
 constexpr int kHostsProgressTop = 5040;
@@ -29,17 +29,17 @@ void HostsWindow::LayOut() {
     List1.SetToolTipText("Selected entries take part in Update All; a click marks or unmarks one");
 
     Label3.SetCaption("Total Number of entries in Hosts:");
-    Label3.Move(kHostsSideLeft, 480, 2460, 255);
+    Label3.Move(kHostsSideLeft, 480, 2940, 255);
     Label2.SetCaption("0");
-    Label2.Move(kHostsValueLeft, 480, 720, 255);
+    Label2.Move(kHostsValueLeft, 480, 840, 255);
     Label5.SetCaption("Current Position:");
-    Label5.Move(kHostsSideLeft, 480 + kHostsRow, 2460, 255);
+    Label5.Move(kHostsSideLeft, 480 + kHostsRow, 2940, 255);
     Label6.SetCaption("0");
-    Label6.Move(kHostsValueLeft, 480 + kHostsRow, 720, 255);
+    Label6.Move(kHostsValueLeft, 480 + kHostsRow, 840, 255);
     Label11.SetCaption("Marked Entries to Skip on Update All:");
-    Label11.Move(kHostsSideLeft, 480 + 2 * kHostsRow, 2460, 255);
+    Label11.Move(kHostsSideLeft, 480 + 2 * kHostsRow, 2940, 255);
     Label10.SetCaption("0");
-    Label10.Move(kHostsValueLeft, 480 + 2 * kHostsRow, 720, 255);
+    Label10.Move(kHostsValueLeft, 480 + 2 * kHostsRow, 840, 255);
 
     Label12.SetCaption("Domain Name:");
     Label12.Move(kHostsSideLeft, 1500, kHostsSideWidth, 255);
@@ -51,7 +51,7 @@ void HostsWindow::LayOut() {
     Text2.SetLocked(true);
 
     Frame1.SetCaption("Server");
-    Frame1.Move(kHostsSideLeft, kHostsFrameTop, kHostsSideWidth, 1380);
+    Frame1.Move(kHostsSideLeft, kHostsFrameTop, kHostsSideWidth, 1440);
     const int column = kHostsSideWidth / 2;
     ui::OptionButton* options[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
     const char* captions[] = {"Search", "Add", "Remove", "Update IP", "Manual Add", "Manual Edit"};

@@ -3,6 +3,7 @@
 #include "tuner/core/command_line.h"
 #include "tuner/core/settings_loading.h"
 #include "tuner/core/tcpip_parameters.h"
+#include "tuner/hosts/hosts_files.h"
 #include "tuner/ui/main_window.h"
 #include "tuner/ui/scanning_window.h"
 #include "ui/application.h"
@@ -112,9 +113,14 @@ void MainWindow::HideMissingProgramCommands() {
     if (!services_.files.FileExists(folder + "Dapplet.exe")) mnuDapplet.SetVisible(false);
 }
 
+// An edit of the hosts file that never ended has it taken away: it counts as
+// there, so that the editor can be opened to offer it back.
 void MainWindow::NoteHostsFile() {
     formLoaded_ = false;
-    Settings.HostsFileEnabled = services_.files.FileExists(environment_.GetHostsPath()) ? 1 : 0;
+    const bool interruptedEdit =
+        services_.files.FileExists(environment_.AppPath() + "\\" + kHostsBackupName);
+    Settings.HostsFileEnabled =
+        services_.files.FileExists(environment_.GetHostsPath()) || interruptedEdit ? 1 : 0;
     formLoaded_ = true;
 }
 

@@ -266,6 +266,15 @@ TEST_F(HostsEditor, TheWarningIsKeptAwayByItsOwnSetting) {
     EXPECT_TRUE(forms.Hosts()->Visible());
 }
 
+// Killed while editing, the tuner left the hosts file taken away.
+TEST(HostsEditorAfterACrash, TheTakenFileCountsAsThereSoThatItCanBeOfferedBack) {
+    HeadlessTuner tuner("win98");
+    tuner.files.Write(kBackupCopy, "10.0.0.5 kept.example\r\n");
+    tuner.window->Show();
+    EXPECT_EQ(tuner.window->chk_hosts.Value(), ui::vbChecked);
+    EXPECT_TRUE(tuner.window->cmd_hosts.Enabled());
+}
+
 class HostsEditorOnXp : public HostsEditor {
   protected:
     HostsEditorOnXp() : HostsEditor("winxp") {}
