@@ -32,10 +32,10 @@ for fuzzer in hosts_line_fuzzer hosts_file_fuzzer; do
     grep -E 'ERROR|rule broken|runtime error' "$log" | head -5 || true
   fi
   seconds=$(echo "$started $(date +%s.%N)" | awk '{printf "%.1f", $2 - $1}')
-  stat() { sed -n "s/^stat::$1: *//p" "$log" | tail -1; }
-  executed=$(stat number_of_executed_units)
+  final_stat() { sed -n "s/^stat::$1: *//p" "$log" | tail -1; }
+  executed=$(final_stat number_of_executed_units)
   echo "${executed:-?} runs in $seconds s ($(awk -v n="${executed:-0}" -v s="$seconds" \
-       'BEGIN {printf "%.0f", (s > 0 ? n / s : 0)}') runs/s), $(stat new_units_added) new inputs," \
-       "peak $(stat peak_rss_mb) MB: $verdict"
+       'BEGIN {printf "%.0f", (s > 0 ? n / s : 0)}') runs/s), $(final_stat new_units_added) new inputs," \
+       "peak $(final_stat peak_rss_mb) MB: $verdict"
 done
 exit $status
