@@ -1,7 +1,8 @@
 # make test: installs what is missing, builds every tree, runs all test tiers.
 # make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
 # make bench: builds the benchmark programs and prints their figures.
-.PHONY: all test run bench deps format clean
+# make fuzz: builds the hosts fuzzers with clang and runs each for a fixed count.
+.PHONY: all test run bench fuzz deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -18,6 +19,9 @@ run: deps
 
 bench: deps
 	@scripts/run-benchmarks.sh
+
+fuzz: deps
+	@scripts/run-fuzzers.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,6 +12,11 @@ if(QN_SANITIZE)
   target_link_options(qn_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(QN_FUZZ)
+  # libFuzzer's coverage in every library; only the fuzzers link its runtime.
+  target_compile_options(qn_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
   enable_language(RC)
   # Windows 95 era headers and the ANSI API: an API that old Windows lacks is

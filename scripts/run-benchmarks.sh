@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmark programs and prints their figures: natively (the
-# pixel surface of the tests) and under Wine (the GDI surface the programs use).
+# pixel surface of the tests; the hosts file's reading and writing, optimised
+# as shipped) and under Wine (the GDI surface the programs use, the hosts
+# editor's list box).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -9,13 +11,18 @@ jobs=$(nproc)
 
 cmake --preset native >/dev/null
 cmake --build build/native -j "$jobs" --target graph_benchmark
+cmake --preset native-release >/dev/null
+cmake --build build/native-release -j "$jobs" --target hosts_benchmark
 wine_tree=build/win32
 qn_host_runs_32bit || wine_tree=build/win64
 cmake --preset "$(basename "$wine_tree")" >/dev/null
-cmake --build "$wine_tree" -j "$jobs" --target graph_benchmark mtu_search_benchmark
+cmake --build "$wine_tree" -j "$jobs" --target graph_benchmark mtu_search_benchmark \
+  hosts_benchmark hosts_list_benchmark
 
 echo "== native (pixel surface)"
 build/native/bin/graph_benchmark
+echo "== native, optimised (hosts file: read, remove duplicates, write)"
+build/native-release/bin/hosts_benchmark
 echo "== Wine ($wine_tree, GDI surface)"
 qn_wine_env "$wine_tree"
 qn_wine_prefix
@@ -27,3 +34,7 @@ qn_wineserver_start
 "$QN_WINE" "$wine_tree/bin/graph_benchmark.exe"
 echo "== Wine ($wine_tree, MaxMTU search against stand-in pings)"
 "$QN_WINE" "$wine_tree/bin/mtu_search_benchmark.exe"
+echo "== Wine ($wine_tree, hosts file: read, remove duplicates, write; the scan left out)"
+"$QN_WINE" "$wine_tree/bin/hosts_benchmark.exe" --without-scan
+echo "== Wine ($wine_tree, hosts editor's list box filled with a full table)"
+"$QN_WINE" "$wine_tree/bin/hosts_list_benchmark.exe"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/like_pattern.h"
+#include "tests/support/superseded_by_scan.h"
 #include "tuner/hosts/hosts_duplicates.h"
 
 namespace qn {
@@ -80,22 +80,6 @@ TEST(HostsTable, RebuildingKeepsTheLastOccurrenceOfEachName) {
     EXPECT_EQ(table.Slot(2).address, "2.2.2.2");
     EXPECT_FALSE(table.Slot(2).include);
     EXPECT_EQ(table.Slot(4).address, "3.3.3.3");
-}
-
-// The removal of duplicates as the editor has always done it: each entry
-// against every earlier surviving one.
-std::vector<bool> SupersededByScan(const std::vector<HostsEntry>& entries) {
-    std::vector<bool> removed(entries.size(), false);
-    for (size_t index = 0; index < entries.size(); ++index) {
-        for (size_t earlier = 0; earlier < index; ++earlier) {
-            if (!removed[earlier] &&
-                MatchesLikePattern(entries[index].name, entries[earlier].name)) {
-                removed[earlier] = true;
-                break;
-            }
-        }
-    }
-    return removed;
 }
 
 TEST(HostsTable, TheHashedRemovalOfDuplicatesAgreesWithTheScanOnRandomTables) {
