@@ -7,6 +7,11 @@ fair-weather clouds.  river.bmp (657 x 340): a river winding from the
 foreground to low hills under a pale sky.  Both are kept light and calm, so
 that the chart's lines stay readable on top of them.
 
+lookup/frame01.bmp to frame21.bmp and lookup/still.bmp (32 x 32): the hosts
+editor's lookup animation, a small globe with a light circling it once over
+the 21 frames; the still picture is the globe alone.  Their background is the
+classic 3-D grey, for the same reason as the reminder's band.
+
 hosts_reminder.bmp (320 x 120): a globe linked to a list (the hosts file)
 over an evening sky, above a plain band where the reminder's labels sit.  The
 band is the classic 3-D grey (192, 192, 192) edged with (128, 128, 128) and
@@ -337,6 +342,39 @@ def reminder():
     return width, height, ramps.colours, pixels
 
 
+def lookup_frame(step):
+    """Frame step (1 to 21) of the lookup animation; 0 for the still picture."""
+    size = 32
+    ramps = Ramps([
+        ("ocean", 48, [(0, (14, 56, 108)), (0.55, (40, 124, 186)), (1, (150, 206, 240))]),
+        ("land", 24, [(0, (40, 104, 64)), (1, (132, 186, 110))]),
+        ("glow", 32, [(0, (150, 190, 230)), (1, (255, 244, 200))]),
+    ], fixed=[("face", (192, 192, 192))])
+    centre, radius = 15.5, 11.0
+    land = ValueNoise(405)
+    angle = 2 * math.pi * (step - 1) / 21
+    light = (centre + 14.0 * math.cos(angle), centre + 14.0 * math.sin(angle))
+    pixels = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            dx, dy = x - centre, y - centre
+            distance = math.hypot(dx, dy)
+            glow = math.hypot(x - light[0], y - light[1]) if step else 99.0
+            if glow <= 3.2:
+                row.append(ramps.index("glow", 1 - glow / 3.2, x, y))
+            elif distance <= radius:
+                shade = clamp01(0.85 - (dx + dy) / (3.2 * radius))
+                if land.fbm(x / 6.0, y / 6.0, 3) > 0.55:
+                    row.append(ramps.index("land", shade, x, y))
+                else:
+                    row.append(ramps.index("ocean", shade, x, y))
+            else:
+                row.append(ramps.fixed["face"])
+        pixels.append(row)
+    return size, size, ramps.colours, pixels
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
@@ -344,6 +382,11 @@ def main():
                         ("hosts_reminder.bmp", reminder)):
         width, height, palette, pixels = paint()
         write_bmp(os.path.join(folder, name), width, height, palette, pixels)
+    os.makedirs(os.path.join(folder, "lookup"), exist_ok=True)
+    for step in range(22):
+        name = "still.bmp" if step == 0 else "frame%02d.bmp" % step
+        width, height, palette, pixels = lookup_frame(step)
+        write_bmp(os.path.join(folder, "lookup", name), width, height, palette, pixels)
 
 
 if __name__ == "__main__":

@@ -30,10 +30,14 @@ class PictureBox : public Control {
     Event Click;
 
     // The bitmap resource shown, from the top-left corner, without the
-    // sunken edge; empty for a drawing surface. Fixed before the form is
-    // loaded.
+    // sunken edge; empty for a drawing surface. A box that shows a picture
+    // when its form loads can be given another one later (an animation).
     const std::string& Picture() const { return picture_; }
-    void SetPicture(std::string resourceName) { picture_ = std::move(resourceName); }
+    void SetPicture(std::string resourceName) {
+        if (picture_ == resourceName) return;
+        picture_ = std::move(resourceName);
+        Notify(Property::Value);
+    }
 
   private:
     std::string picture_;

@@ -59,6 +59,9 @@ void HostsWindow::ConnectEvents() {
     mnuAppend.Click.Connect([this] { AppendBackup(); });
     List1.Click.Connect([this] { List1_Click(); });
     Command4.Click.Connect([this] { Command4_Click(); });
+    Command7.Click.Connect([this] { StartAni(); });
+    Command8.Click.Connect([this] { EndAni(); });
+    AnimationTimer.Elapsed.Connect([this] { AnimationTimer_Timer(); });
     Command6.Click.Connect([this] { Command6_Click(); });
     Command1.Click.Connect([this] { Command1_Click(); });
     mnuSkip.Click.Connect([this] { MarkCurrent(false); });
@@ -80,6 +83,7 @@ void HostsWindow::ConnectEvents() {
 void HostsWindow::Form_Load() {
     ++session_;
     progress(0);
+    EndAni();
     SetLookupMode(false);
     Option1.SetValue(true);
     Text1.SetText("");

@@ -21,6 +21,7 @@
 #include "ui/option_button.h"
 #include "ui/simple_controls.h"
 #include "ui/text_box.h"
+#include "ui/timer.h"
 
 namespace qn {
 
@@ -57,6 +58,12 @@ class HostsWindow : public ui::Form {
     ui::Label Label8{*this, "Label8"};                       // progress track
     ui::Label Label9{*this, "Label9"};                       // progress fill
     ui::CommandButton cmdHelp{*this, "cmdHelp"};
+    // The lookup animation, and the two buttons without size whose access
+    // keys (Alt+X, Alt+Z) start and stop it.
+    ui::PictureBox imgLookup{*this, "imgLookup", &Frame1};
+    ui::CommandButton Command7{*this, "Command7"};
+    ui::CommandButton Command8{*this, "Command8"};
+    ui::Timer AnimationTimer{*this, "AnimationTimer"};
     ui::CommandButton Command5{*this, "Command5"};  // Ok
     ui::CommandButton Command2{*this, "Command2"};  // Cancel
     ui::CommandButton Command3{*this, "Command3"};  // Refresh from Hosts
@@ -90,6 +97,8 @@ class HostsWindow : public ui::Form {
     void AddToHosts(const std::string& name);
     // The progress bar at fraction f (0 hides it).
     void progress(double f);
+    void StartAni();
+    void EndAni();
     // Set by the wizard while it fills the editor: Ok then leaves the main
     // window hidden. Every unloading clears it.
     bool HostsOpenedByWizard = false;
@@ -141,6 +150,7 @@ class HostsWindow : public ui::Form {
                      bool quiet = false);
     void RemoveEntry(int slot);
     void SetLookupMode(bool on);
+    void AnimationTimer_Timer();
     void MarkCurrent(bool include);
     void MarkAll(bool include);
     std::string GetIpAddress(const std::string& name);
@@ -164,6 +174,7 @@ class HostsWindow : public ui::Form {
     // Counts the openings: a run that pumps events ends when its window
     // closed, even if it opened again meanwhile.
     int session_ = 0;
+    int animationFrame_ = 0;
 };
 
 }  // namespace qn

@@ -193,6 +193,11 @@ void HostsWindow::MarkAll(bool include) {
 // While a look-up runs, events are handled: only Stop and Help stay
 // available, so the table cannot change under it.
 void HostsWindow::SetLookupMode(bool on) {
+    if (on) {
+        StartAni();
+    } else {
+        EndAni();
+    }
     Command1.SetVisible(on);
     Command4.SetVisible(!on);
     for (ui::Control* control : std::initializer_list<ui::Control*>{

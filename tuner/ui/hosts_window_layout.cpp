@@ -14,7 +14,7 @@ constexpr int kHostsRow = 300;
 constexpr int kHostsButtonWidth = 2480;
 constexpr int kHostsButtonHeight = 375;
 constexpr int kHostsFrameTop = 2760;
-constexpr int kHostsProgressTop = 5040;
+constexpr int kHostsProgressTop = 5280;
 constexpr std::uint32_t kTrackColor = 0xC0C0C0;  // grey
 constexpr std::uint32_t kFillColor = 0x800000;   // navy
 
@@ -25,7 +25,7 @@ void HostsWindow::LayOut() {
     SetBorderStyle(ui::BorderStyle::FixedSingle);
     Label1.Move(kHostsMargin, kHostsMargin, kHostsSideLeft + kHostsSideWidth - kHostsMargin, 255);
     List1.SetMultiSelect(true);
-    List1.Move(kHostsMargin, 480, kHostsListWidth, 4440);
+    List1.Move(kHostsMargin, 480, kHostsListWidth, 4680);
     List1.SetToolTipText("Selected entries take part in Update All; a click marks or unmarks one");
 
     Label3.SetCaption("Total Number of entries in Hosts:");
@@ -51,7 +51,7 @@ void HostsWindow::LayOut() {
     Text2.SetLocked(true);
 
     Frame1.SetCaption("Server");
-    Frame1.Move(kHostsSideLeft, kHostsFrameTop, kHostsSideWidth, 1440);
+    Frame1.Move(kHostsSideLeft, kHostsFrameTop, kHostsSideWidth, 1680);
     const int column = kHostsSideWidth / 2;
     ui::OptionButton* options[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
     const char* captions[] = {"Search", "Add", "Remove", "Update IP", "Manual Add", "Manual Edit"};
@@ -61,17 +61,23 @@ void HostsWindow::LayOut() {
     }
     Option1.SetValue(true);
     Command4.SetCaption("Go");
-    Command4.Move(kHostsSideWidth - 1320, 1080 - 60, 1200, 300);
+    imgLookup.SetPicture("LOOKUP_STILL");
+    imgLookup.Move(120, 1110, 480, 480);
+    Command4.Move(kHostsSideWidth - 1320, 1260, 1200, 300);
     Command1.SetCaption("Stop");
-    Command1.Move(kHostsSideWidth - 1320, 1080 - 60, 1200, 300);
+    Command1.Move(kHostsSideWidth - 1320, 1260, 1200, 300);
+    Command7.SetCaption("&X");
+    Command7.Move(0, 0, 0, 0);
+    Command8.SetCaption("&Z");
+    Command8.Move(0, 0, 0, 0);
     Command1.SetVisible(false);
 
     Command6.SetCaption("Update All");
-    Command6.Move(kHostsSideLeft, 4260, 1560, kHostsButtonHeight);
+    Command6.Move(kHostsSideLeft, 4500, 1560, kHostsButtonHeight);
     cmdHelp.SetCaption("Help");
-    cmdHelp.Move(kHostsSideLeft + kHostsSideWidth - 1560, 4260, 1560, kHostsButtonHeight);
+    cmdHelp.Move(kHostsSideLeft + kHostsSideWidth - 1560, 4500, 1560, kHostsButtonHeight);
     Check1.SetCaption("Prompt before removing entries on Update All");
-    Check1.Move(kHostsSideLeft, 4680, kHostsSideWidth, 255);
+    Check1.Move(kHostsSideLeft, 4920, kHostsSideWidth, 255);
 
     const int width = kHostsSideLeft + kHostsSideWidth - kHostsMargin;
     Label8.SetBackColor(kTrackColor);

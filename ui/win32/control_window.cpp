@@ -141,6 +141,7 @@ void ControlWindow::ShowPicture() {
     if (control_.Kind() != ControlKind::PictureBox) return;
     const std::string& name = static_cast<const PictureBox&>(control_).Picture();
     if (name.empty()) return;
+    HBITMAP shown = bitmap_;
     // The classic 3-D greys of the picture become the system's colours, so
     // that a picture can match the controls on it on any colour scheme.
     bitmap_ = static_cast<HBITMAP>(
@@ -149,6 +150,7 @@ void ControlWindow::ShowPicture() {
     if (bitmap_ != nullptr) {
         SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
     }
+    if (shown != nullptr) DeleteObject(shown);
 }
 
 void ControlWindow::PropertyChanged(Property property) {
@@ -340,6 +342,9 @@ void ControlWindow::ApplyValue() {
         case ControlKind::HScrollBar:
             SetScrollPos(hwnd_, SB_CTL, ScrollPosition(static_cast<ScrollBar&>(control_).Value()),
                          TRUE);
+            break;
+        case ControlKind::PictureBox:
+            ShowPicture();
             break;
         case ControlKind::ListBox: {
             const auto& list = static_cast<ListControl&>(control_);

@@ -217,6 +217,22 @@ TEST_F(HostsOperations, AddToHostsIsSilentAndAddsOnlyNewResolvingNames) {
     EXPECT_TRUE(Prompts().empty());
 }
 
+TEST_F(HostsOperations, TheLookupAnimationCirclesThroughItsFramesAndStops) {
+    EXPECT_EQ(hosts.imgLookup.Picture(), "LOOKUP_STILL");
+    Click(hosts.Command7);
+    std::vector<std::string> shown;
+    for (int tick = 0; tick < 22; ++tick) {
+        ui::headless::FireTimers(hosts);
+        shown.push_back(hosts.imgLookup.Picture());
+    }
+    EXPECT_EQ(shown.front(), "LOOKUP01");
+    EXPECT_EQ(shown[20], "LOOKUP21");
+    EXPECT_EQ(shown.back(), "LOOKUP01");
+    Click(hosts.Command8);
+    EXPECT_EQ(hosts.imgLookup.Picture(), "LOOKUP_STILL");
+    EXPECT_FALSE(hosts.AnimationTimer.Running());
+}
+
 TEST_F(HostsOperations, MarksFollowTheCurrentItem) {
     Click(hosts.List1, 1);  // a click includes two.example
     EXPECT_TRUE(hosts.Table().Slot(1).include);
