@@ -157,20 +157,27 @@ TEST_F(HostsOperations, UpdateAllRefreshesIncludedEntriesAndRemovesTheLost) {
     EXPECT_TRUE(hosts.Command4.Visible());
 }
 
-TEST_F(HostsOperations, UpdateAllRemovesTwoLostNeighboursAndAsksWhenTold) {
-    tuner.resolver.Fail("one.example", kWsaHostNotFound);
+// two.example does not resolve either; the second of two lost neighbours
+// moves into the freed place and must not be passed over.
+TEST_F(HostsOperations, UpdateAllRemovesTwoLostNeighboursAndAsksOnlyWhenTold) {
     tuner.resolver.Fail("three.example", kWsaHostNotFound);
     Choose(hosts.mnuIncludeAll);
-    Answer(ui::vbNo,
-           "No IP Address can be found for one.example\rWould you like to Delete this Entry?");
-    Answer(ui::vbYes,
-           "No IP Address can be found for two.example\rWould you like to Delete this Entry?");
-    Answer(ui::vbYes,
-           "No IP Address can be found for three.example\rWould you like to Delete this Entry?");
+    Click(hosts.Check1);  // cleared: removed without a question
     Answer(ui::vbOK,
            "Update Complete.\r\rEntries Checked: 3\rEntries Updated: 0\rEntries "
            "Removed: 2\rEntries Skipped: 0");
     Click(hosts.Command6);
+    EXPECT_EQ(Items(), std::vector<std::string>{"one.example 10.0.0.1"});
+
+    Click(hosts.Check1);
+    tuner.resolver.Fail("one.example", kWsaHostNotFound);
+    Answer(ui::vbNo,
+           "No IP Address can be found for one.example\rWould you like to Delete this Entry?");
+    Answer(ui::vbOK,
+           "Update Complete.\r\rEntries Checked: 1\rEntries Updated: 0\rEntries "
+           "Removed: 0\rEntries Skipped: 0");
+    Click(hosts.Command6);
+    EXPECT_EQ(tuner.host.Script().Shown().at(1).title, "Quillon Hosts Update");
     EXPECT_EQ(Items(), std::vector<std::string>{"one.example 10.0.0.1"});
 }
 
