@@ -106,8 +106,9 @@ void ImportWindow::RunImport(const std::function<void()>& collect, const std::st
     if (running_) collect();
     AddHostsToEditor(statusPrefix);
     detection_.SetBusyCursor(kDefaultPointer);
-    // Closed meanwhile: the close box has already led back to the editor.
-    if (!Loaded() || run != runs_) return;
+    // Closed meanwhile (and maybe opened again): the close box has already
+    // led back to the editor, and a window opened since is not this run's.
+    if (run != runs_) return;
     CmdStart.SetCaption("Start");
     CmdStart.SetEnabled(true);
     running_ = false;
@@ -147,6 +148,7 @@ void ImportWindow::Form_QueryUnload(bool& /*cancel*/, int unloadMode) {
 
 void ImportWindow::Form_Unload(bool& /*cancel*/) {
     WizardFlag() = false;
+    ++runs_;
 }
 
 }  // namespace qn

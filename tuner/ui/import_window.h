@@ -78,8 +78,9 @@ class ImportWindow : public ui::Form {
     ui::Form& hostsWindow_;
     AddToHostsFunction addToHosts_;
     bool running_ = false;
-    // Counts runs, so that a run that finds a newer one started meanwhile
-    // (the window closed and opened again) leaves the window to it.
+    // Counts runs and closings: a run that finds it changed when its last
+    // step is done (the window was closed, and maybe opened again) leaves
+    // the window as it is.
     int runs_ = 0;
 };
 

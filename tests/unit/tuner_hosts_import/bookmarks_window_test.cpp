@@ -219,6 +219,24 @@ TEST_F(BookmarksImport, TheCloseBoxStopsARunAndLeadsBackToTheEditorQuietly) {
     EXPECT_EQ(window.Hosts().Count(), 0);
 }
 
+TEST_F(BookmarksImport, AWindowOpenedAgainDuringAClosedRunIsLeftAlone) {
+    OpenWithJoe({"http://a.example/", "http://b.example/", "http://c.example/"});
+    afterHanding = [&](int count) {
+        if (count != 1) return;
+        tuner.host.Post([&] {
+            Close(window);
+            Open();
+        });
+    };
+    Click(window.CmdStart);
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.example"});
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(window.Visible());
+    EXPECT_EQ(window.CmdStart.Caption(), "Start");
+    EXPECT_EQ(window.Label1.Caption(), "Please select a profile.");
+    EXPECT_EQ(detection.BusyCount(), 0);
+}
+
 TEST_F(BookmarksImport, TheCloseBoxWhileIdleLeadsBackToTheEditor) {
     Open();
     Close(window);

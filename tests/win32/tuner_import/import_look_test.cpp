@@ -6,58 +6,16 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 
-#include "platform/memory/manual_clock.h"
-#include "platform/memory/memory_common_dialogs.h"
-#include "platform/memory/memory_directories.h"
-#include "platform/memory/memory_drawing.h"
-#include "platform/memory/memory_file_system.h"
-#include "platform/memory/memory_file_version.h"
-#include "platform/memory/memory_interface_table.h"
-#include "platform/memory/memory_local_time.h"
-#include "platform/memory/memory_name_resolver.h"
-#include "platform/memory/memory_os_version.h"
-#include "platform/memory/memory_processes.h"
-#include "platform/memory/memory_registry.h"
-#include "platform/memory/memory_settings_store.h"
-#include "platform/memory/memory_shell.h"
-#include "platform/memory/memory_system_restart.h"
-#include "platform/single_instance.h"
 #include "tests/e2e/driver/screenshot.h"
+#include "tests/unit/tuner_ui/tuner_session_helpers.h"
 #include "tests/win32/common/message_pump.h"
 #include "tuner/ui/favorites_window.h"
 #include "ui/win32/win32_host.h"
 
 namespace qn {
 namespace {
-
-// Everything in memory but the windows.
-struct ImportLookServices {
-    MemoryRegistry registry;
-    MemoryOsVersion os{Windows98()};
-    MemoryDirectories directories;
-    MemoryFileSystem files;
-    MemoryFileVersion versions;
-    MemorySettingsStore settings;
-    std::unique_ptr<SingleInstance> instance = MakeFixedSingleInstance(false);
-    MemorySystemRestart restart;
-    MemoryInterfaceTable interfaces;
-    ManualClock clock;
-    MTimer timers{clock, "quillon"};
-    MemoryDrawingSystem drawing;
-    MemoryLocalTime localTime;
-    mLogging log{files, localTime};
-    MemoryProcesses processes;
-    MemoryShell shell;
-    MemoryNameResolver resolver;
-    MemoryCommonDialogs dialogs;
-    TunerServices services{registry, os,        directories, files,      versions,
-                           settings, *instance, restart,     interfaces, clock,
-                           timers,   drawing,   log,         processes,  shell,
-                           resolver, dialogs,   localTime,   ""};
-};
 
 int ScreenPixelsOf(const ui::Control& label, COLORREF colour) {
     RECT rect;
@@ -73,11 +31,13 @@ int ScreenPixelsOf(const ui::Control& label, COLORREF colour) {
 
 TEST(ImportLook, TheProgressFillCoversItsShareOfTheTrack) {
     InitCommonControls();
-    ImportLookServices memory;
+    // The in-memory machine of the native tests; only the windows are real.
+    testing::HeadlessTuner memory{"win98"};
     memory.shell.browseAnswer = "C:\\WINDOWS\\Favorites";
     ui::win32::Win32Host host{GetModuleHandleA(nullptr), nullptr};
     ui::Application app{host, "Quillon"};
-    Environment environment{memory.os, memory.directories, memory.versions};
+    Environment environment{memory.services.os, memory.services.directories,
+                            memory.services.versions};
     mtudetection detection{app, memory.processes, memory.files, memory.clock, environment};
     ui::Form editor{app, "hosts"};
     FavoritesWindow window{app, memory.services, detection, editor, [](const std::string&) {}};
