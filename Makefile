@@ -1,7 +1,7 @@
 # make test: installs what is missing, builds every tree, runs all test tiers.
 # make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
 # make bench: builds the benchmark programs and prints their figures.
-# make fuzz: builds the hosts fuzzers with clang and runs each for a fixed count.
+# make fuzz: builds the hosts and import fuzzers with clang and runs each for a fixed count.
 .PHONY: all test run bench fuzz deps format clean
 
 all: deps

@@ -36,4 +36,8 @@ class FileSystem {
     virtual std::optional<std::uint64_t> Size(const std::string& path) const = 0;
 };
 
+// The comparison key of a Windows path: upper case, "\" separators, no
+// repeated or trailing separator.
+std::string WindowsPathKey(const std::string& path);
+
 }  // namespace qn

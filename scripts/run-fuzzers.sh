@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the hosts fuzzers with clang (the fuzz preset, never part of make
-# test) and runs each one for a fixed number of inputs, starting from its seed
-# corpus in fuzz/corpus/. Prints runs, time and speed; fails on a crash, whose
-# input is kept in build/fuzz/artifacts/.
+# Builds the hosts and import fuzzers with clang (the fuzz preset, never part
+# of make test) and runs each one for a fixed number of inputs, starting from
+# its seed corpus in fuzz/corpus/. Prints runs, time and speed; fails on a
+# crash, whose input is kept in build/fuzz/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -10,12 +10,16 @@ runs=${QN_FUZZ_RUNS:-200000}
 jobs=$(nproc)
 
 cmake --preset fuzz >/dev/null
-cmake --build build/fuzz -j "$jobs" --target hosts_line_fuzzer hosts_file_fuzzer
+fuzzers=(hosts_line_fuzzer hosts_file_fuzzer bookmark_file_fuzzer favorite_file_fuzzer)
+cmake --build build/fuzz -j "$jobs" $(printf -- '--target %s ' "${fuzzers[@]}")
 
-# The longest input each one is given: a line, a file.
-declare -A max_len=([hosts_line_fuzzer]=256 [hosts_file_fuzzer]=4096)
+# The longest input each one is given: a line, a file; and the words it mixes in.
+declare -A max_len=([hosts_line_fuzzer]=256 [hosts_file_fuzzer]=4096
+                    [bookmark_file_fuzzer]=8192 [favorite_file_fuzzer]=1024)
+declare -A dict=([hosts_line_fuzzer]=hosts [hosts_file_fuzzer]=hosts
+                 [bookmark_file_fuzzer]=imports [favorite_file_fuzzer]=imports)
 status=0
-for fuzzer in hosts_line_fuzzer hosts_file_fuzzer; do
+for fuzzer in "${fuzzers[@]}"; do
   # New inputs go to the build tree; the seeds stay as written.
   corpus=build/fuzz/corpus/$fuzzer
   artifacts=build/fuzz/artifacts/$fuzzer/
@@ -25,7 +29,7 @@ for fuzzer in hosts_line_fuzzer hosts_file_fuzzer; do
   verdict=ok
   started=$(date +%s.%N)
   if ! "build/fuzz/bin/$fuzzer" -runs="$runs" -max_len="${max_len[$fuzzer]}" \
-      -dict=fuzz/hosts.dict -artifact_prefix="$artifacts" -print_final_stats=1 \
+      -dict="fuzz/${dict[$fuzzer]}.dict" -artifact_prefix="$artifacts" -print_final_stats=1 \
       "$corpus" "fuzz/corpus/$fuzzer" >"$log" 2>&1; then
     verdict="CRASH: see $log and $artifacts"
     status=1

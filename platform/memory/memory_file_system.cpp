@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "support/ansi_case.h"
 #include "support/path_parts.h"
 
 namespace qn {
@@ -33,17 +32,6 @@ bool IsDriveRoot(const std::string& key) {
 }
 
 }  // namespace
-
-std::string WindowsPathKey(const std::string& path) {
-    std::string key;
-    for (char c : path) {
-        if (c == '/') c = '\\';
-        if (c == '\\' && !key.empty() && key.back() == '\\') continue;
-        key += c;
-    }
-    if (!key.empty() && key.back() == '\\') key.pop_back();
-    return ToUpperAnsi(key);
-}
 
 void MemoryFileSystem::AddDirectory(const std::string& path) {
     std::string key = WindowsPathKey(path);

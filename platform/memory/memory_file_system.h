@@ -49,8 +49,4 @@ class MemoryFileSystem : public FileSystem {
     std::optional<std::uint64_t> capacity_;
 };
 
-// The comparison key of a Windows path: upper case, "\" separators, no
-// repeated or trailing separator.
-std::string WindowsPathKey(const std::string& path);
-
 }  // namespace qn
