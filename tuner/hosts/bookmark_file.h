@@ -9,9 +9,10 @@
 
 namespace qn {
 
-// The host of a bookmark line: after spaces are trimmed, the line starts with
-// exactly "<DT><A HREF="; its host is GetLastSlash of it, cut before its first
-// double quote. Nothing for any other line.
+// The host of a bookmark line: after spaces and TABs, the line starts with
+// "<DT><A " and has an HREF attribute; the host is GetLastSlash of the text
+// from "HREF=" on, cut before its first double quote. Nothing for any other
+// line.
 std::optional<std::string> BookmarkHost(std::string_view line);
 
 // Appends the host of every bookmark line of the file, in order. Lines end

@@ -74,11 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         BookmarkCase{"<DT><A HREF=\"place:sort=8\">Most visited</A>", true, ""},
         BookmarkCase{"<DT><A HREF=\"file:///C|/x.htm\">x</A>", true, ""},
         BookmarkCase{"<DT><A HREF=", true, ""},
-        // Only spaces are trimmed, and the start is compared exactly.
-        BookmarkCase{"\t<DT><A HREF=\"http://a.example/\">A</A>", false, ""},
+        // The start is compared exactly; later exports indent with TABs and
+        // put attributes before HREF.
+        BookmarkCase{"\t<DT><A HREF=\"http://a.example/\">A</A>", true, "a.example"},
         BookmarkCase{"<dt><a href=\"http://a.example/\">A</A>", false, ""},
-        BookmarkCase{"<DT><A  HREF=\"http://a.example/\">A</A>", false, ""},
-        BookmarkCase{"<DT><A ADD_DATE=\"1\" HREF=\"http://a.example/\">A</A>", false, ""},
+        BookmarkCase{"<DT><A  HREF=\"http://a.example/\">A</A>", true, "a.example"},
+        BookmarkCase{"<DT><A ADD_DATE=\"1/2/3\" HREF=\"http://a.example/\">A</A>", true,
+                     "a.example"},
+        BookmarkCase{"<DT><A NAME=\"x\">A</A>", false, ""},
         BookmarkCase{"<HR>    <DT><A HREF=\"http://a.example/\">A</A>", false, ""},
         BookmarkCase{"<DT><H3 FOLDED>Folder</H3>", false, ""},
         BookmarkCase{"<DT><A HRE", false, ""}, BookmarkCase{"", false, ""}));
