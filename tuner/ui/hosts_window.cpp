@@ -57,6 +57,10 @@ void HostsWindow::ConnectEvents() {
     cmdImport.Click.Connect([this] { ImportOverCurrent(); });
     mnuImportOver.Click.Connect([this] { ImportOverCurrent(); });
     mnuAppend.Click.Connect([this] { AppendBackup(); });
+    cmdBookmarks.Click.Connect([this] { OpenImport(Bookmarks()); });
+    mnuBookmarks.Click.Connect([this] { OpenImport(Bookmarks()); });
+    cmdFavorites.Click.Connect([this] { OpenImport(Favorites()); });
+    mnuFavorites.Click.Connect([this] { OpenImport(Favorites()); });
     List1.Click.Connect([this] { List1_Click(); });
     Command4.Click.Connect([this] { Command4_Click(); });
     Command7.Click.Connect([this] { StartAni(); });
@@ -305,6 +309,31 @@ void HostsWindow::AppendBackup() {
         return;
     }
     Reread();
+}
+
+BookmarksWindow& HostsWindow::Bookmarks() {
+    if (!bookmarks_) {
+        bookmarks_ = std::make_unique<BookmarksWindow>(
+            App(), services_, detection_, *this,
+            [this](const std::string& name) { AddToHosts(name); });
+    }
+    return *bookmarks_;
+}
+
+FavoritesWindow& HostsWindow::Favorites() {
+    if (!favorites_) {
+        favorites_ = std::make_unique<FavoritesWindow>(
+            App(), services_, detection_, *this,
+            [this](const std::string& name) { AddToHosts(name); });
+    }
+    return *favorites_;
+}
+
+// The editor stays loaded but hidden while an import runs; the import shows
+// it again when it closes.
+void HostsWindow::OpenImport(ui::Form& import) {
+    Hide();
+    import.Show();
 }
 
 void HostsWindow::List1_Click() {

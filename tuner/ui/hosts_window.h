@@ -2,6 +2,7 @@
 // The hosts editor ("Quillon Local DNS"): the hosts file as a table of names
 // and addresses. While it is open the hosts file itself is taken away, so that
 // look-ups go to DNS; Ok writes a new one, Cancel puts the old one back.
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@
 #include "tuner/hosts/hosts_files.h"
 #include "tuner/hosts/hosts_format.h"
 #include "tuner/hosts/hosts_table.h"
+#include "tuner/ui/bookmarks_window.h"
+#include "tuner/ui/favorites_window.h"
 #include "tuner/ui/mtu_detection.h"
 #include "tuner/ui/tuner_services.h"
 #include "ui/check_box.h"
@@ -70,6 +73,8 @@ class HostsWindow : public ui::Form {
     ui::CommandButton cmdNew{*this, "cmdNew"};
     ui::CommandButton cmdExport{*this, "cmdExport"};
     ui::CommandButton cmdImport{*this, "cmdImport"};
+    ui::CommandButton cmdBookmarks{*this, "cmdBookmarks"};
+    ui::CommandButton cmdFavorites{*this, "cmdFavorites"};
 
     ui::MenuItem mnuFile{*this, "mnuFile", "&File"};
     ui::MenuItem mnuNew{mnuFile, "mnuNew", "&New..."};
@@ -77,6 +82,9 @@ class HostsWindow : public ui::Form {
     ui::MenuItem mnuImport{mnuFile, "mnuImport", "&Import"};
     ui::MenuItem mnuImportOver{mnuImport, "mnuImportOver", "&Over Current..."};
     ui::MenuItem mnuAppend{mnuImport, "mnuAppend", "&Append..."};
+    ui::MenuItem mnuImportBar{mnuImport, "mnuImportBar", "-"};
+    ui::MenuItem mnuBookmarks{mnuImport, "mnuBookmarks", "Netscape Navigator &Bookmarks..."};
+    ui::MenuItem mnuFavorites{mnuImport, "mnuFavorites", "Internet Explorer &Favorites..."};
     ui::MenuItem mnuFileBar{mnuFile, "mnuFileBar", "-"};
     ui::MenuItem mnuExitSave{mnuFile, "mnuExitSave", "E&xit and Save Changes"};
     ui::MenuItem mnuExitDiscard{mnuFile, "mnuExitDiscard", "Exit &without Saving"};
@@ -104,6 +112,11 @@ class HostsWindow : public ui::Form {
     bool HostsOpenedByWizard = false;
 
     const HostsTable& Table() const { return table_; }
+
+    // The import windows, made when first opened and kept while the editor
+    // lives (a run may still be winding down after its window closed).
+    BookmarksWindow& Bookmarks();
+    FavoritesWindow& Favorites();
 
   protected:
     void Form_Load() override;
@@ -151,6 +164,7 @@ class HostsWindow : public ui::Form {
     void RemoveEntry(int slot);
     void SetLookupMode(bool on);
     void AnimationTimer_Timer();
+    void OpenImport(ui::Form& import);
     void MarkCurrent(bool include);
     void MarkAll(bool include);
     std::string GetIpAddress(const std::string& name);
@@ -167,6 +181,8 @@ class HostsWindow : public ui::Form {
     TunerSettings settings_;
     HostsFiles files_;
     HostsTable table_;
+    std::unique_ptr<BookmarksWindow> bookmarks_;
+    std::unique_ptr<FavoritesWindow> favorites_;
     GetDns dns_;
     // Ok or Cancel has done the files' part; the unloading that follows must
     // not do it again.

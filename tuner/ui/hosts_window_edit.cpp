@@ -202,7 +202,8 @@ void HostsWindow::SetLookupMode(bool on) {
     Command4.SetVisible(!on);
     for (ui::Control* control : std::initializer_list<ui::Control*>{
              &List1, &Text1, &Option1, &Option2, &Option3, &Option4, &Option5, &Option6, &Command2,
-             &Command3, &Command5, &Command6, &Check1, &cmdNew, &cmdImport, &cmdExport}) {
+             &Command3, &Command5, &Command6, &Check1, &cmdNew, &cmdImport, &cmdExport,
+             &cmdBookmarks, &cmdFavorites}) {
         control->SetEnabled(!on);
     }
     mnuFile.SetEnabled(!on);

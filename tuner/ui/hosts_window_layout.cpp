@@ -86,7 +86,13 @@ void HostsWindow::LayOut() {
     Label9.Move(kHostsMargin, kHostsProgressTop, 0, 120);
     Label9.SetVisible(false);
 
-    const int firstRow = kHostsProgressTop + 240;
+    const int importRow = kHostsProgressTop + 240;
+    const int importWidth = (3 * (kHostsButtonWidth + 120) - 120 - 120) / 2;
+    cmdBookmarks.SetCaption("Import Netscape Navigator Bookmarks");
+    cmdBookmarks.Move(kHostsMargin, importRow, importWidth, kHostsButtonHeight);
+    cmdFavorites.SetCaption("Import Internet Explorer Favorites");
+    cmdFavorites.Move(kHostsMargin + importWidth + 120, importRow, importWidth, kHostsButtonHeight);
+    const int firstRow = importRow + kHostsButtonHeight + 120;
     const int secondRow = firstRow + kHostsButtonHeight + 120;
     const int step = kHostsButtonWidth + 120;
     cmdNew.SetCaption("New Hosts File");

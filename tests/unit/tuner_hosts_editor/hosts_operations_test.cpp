@@ -240,6 +240,29 @@ TEST_F(HostsOperations, TheLookupAnimationCirclesThroughItsFramesAndStops) {
     EXPECT_FALSE(hosts.AnimationTimer.Running());
 }
 
+// The editor hides behind an import and takes the names it hands over.
+TEST_F(HostsOperations, AnImportAddsItsHostsThroughTheEditor) {
+    tuner.files.AddDirectory("C:\\Favorites");
+    tuner.files.Write("C:\\Favorites\\New.url",
+                      "[InternetShortcut]\r\nURL=http://new.example/\r\n");
+    tuner.files.Write("C:\\Favorites\\One.url",
+                      "[InternetShortcut]\r\nURL=http://one.example/\r\n");
+    tuner.shell.browseAnswer = "C:\\Favorites";
+    Click(hosts.cmdFavorites);
+    EXPECT_FALSE(hosts.Visible());
+    ASSERT_TRUE(hosts.Favorites().Visible());
+    Answer(ui::vbOK, "Favorites have been imported to hosts file.");
+    Click(hosts.Favorites().CmdStart);
+    EXPECT_TRUE(hosts.Visible());
+    EXPECT_EQ(Items().back(), "new.example 10.0.0.7");
+    EXPECT_EQ(hosts.List1.ListCount(), 4);
+
+    Choose(hosts.mnuBookmarks);
+    EXPECT_TRUE(hosts.Bookmarks().Visible());
+    Click(hosts.Bookmarks().Command1);
+    EXPECT_TRUE(hosts.Visible());
+}
+
 TEST_F(HostsOperations, MarksFollowTheCurrentItem) {
     Click(hosts.List1, 1);  // a click includes two.example
     EXPECT_TRUE(hosts.Table().Slot(1).include);
