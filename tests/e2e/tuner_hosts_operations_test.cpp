@@ -150,6 +150,50 @@ class TunerHostsOperations : public TunerHostsSession {
         return nullptr;
     }
 
+    // The progress bar's two labels: text-less, as thin as the bar; the
+    // track is the wider.
+    void FindProgressBar(HWND& track, HWND& fill) {
+        std::vector<HWND> thin;
+        for (HWND child : ChildWindows(editor_)) {
+            RECT box{};
+            GetWindowRect(child, &box);
+            if (lstrcmpiA(ClassNameOf(child).c_str(), "Static") == 0 && WindowText(child).empty() &&
+                box.bottom - box.top < 12) {
+                thin.push_back(child);
+            }
+        }
+        ASSERT_EQ(thin.size(), 2u) << "no progress bar of two labels";
+        RECT first{};
+        RECT second{};
+        GetWindowRect(thin[0], &first);
+        GetWindowRect(thin[1], &second);
+        const bool firstWider = first.right - first.left > second.right - second.left;
+        track = thin[firstWider ? 0 : 1];
+        fill = thin[firstWider ? 1 : 0];
+    }
+
+    // The bar shows fraction of its track filled in navy.
+    void ExpectProgress(double fraction, const std::string& when) {
+        HWND track = nullptr;
+        HWND fill = nullptr;
+        ASSERT_NO_FATAL_FAILURE(FindProgressBar(track, fill));
+        RECT whole{};
+        RECT part{};
+        GetWindowRect(track, &whole);
+        GetWindowRect(fill, &part);
+        ASSERT_TRUE(IsShown(fill)) << "no progress shown " << when;
+        EXPECT_NEAR(part.right - part.left, (whole.right - whole.left) * fraction, 2) << when;
+        // Polled: a repaint may still be on its way.
+        const auto seen = [&] {
+            const RgbImage pixel =
+                CaptureScreenRect((part.left + part.right) / 2, (part.top + part.bottom) / 2, 1, 1);
+            return std::vector<int>(pixel.pixels.begin(), pixel.pixels.end());
+        };
+        const std::vector<int> navy = {0, 0, 128};
+        PollUntil([&] { return seen() == navy; }, kFileTimeoutMs);
+        EXPECT_EQ(seen(), navy) << "the fill is not seen (red, green, blue) " << when;
+    }
+
     HWND NameBox() { return BoxBelow("Domain Name:"); }
     HWND AddressBox() { return BoxBelow("IP Address:"); }
 
@@ -202,6 +246,7 @@ TEST_P(TunerHostsOperations, AddRemoveAndUpdateAllLookNamesUp) {
     EXPECT_TRUE(IsShown(stop) && !IsShown(go)) << "not in look-up mode during Update All";
     EXPECT_FALSE(IsEnabled(FindButton(editor_, "Update All")));
     EXPECT_FALSE(IsEnabled(list_));
+    ExpectProgress(0.75, "at the third of four entries");
     EXPECT_NE(SaveNamedScreenshot("tuner_hosts_lookup_mode"), "");
     AnswerMessageBox(tuner_, LostQuestion("nowhere.invalid"), {"Yes", "No"}, "Yes", kUpdateTitle);
     AnswerMessageBox(tuner_, LostQuestion("gone.invalid"), {"Yes", "No"}, "No", kUpdateTitle);
