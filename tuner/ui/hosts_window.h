@@ -58,8 +58,9 @@ class HostsWindow : public ui::Form {
     ui::CommandButton Command4{*this, "Command4", &Frame1};  // Go
     ui::CommandButton Command1{*this, "Command1", &Frame1};  // Stop
     ui::CommandButton Command6{*this, "Command6"};           // Update All
-    ui::Label Label8{*this, "Label8"};                       // progress track
-    ui::Label Label9{*this, "Label9"};                       // progress fill
+    // The progress bar: the fill before the track, so that it lies above it.
+    ui::Label Label9{*this, "Label9"};
+    ui::Label Label8{*this, "Label8"};
     ui::CommandButton cmdHelp{*this, "cmdHelp"};
     // The lookup animation, and the two buttons without size whose access
     // keys (Alt+X, Alt+Z) start and stop it.
