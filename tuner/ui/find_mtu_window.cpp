@@ -132,8 +132,9 @@ void FindMtuWindow::Command4_Click() {
     ShowStatus("Searching...(Stopping)");
 }
 
+// The unloading deletes the search's file.
 void FindMtuWindow::Command2_Click() {
-    ReturnToMainWindow();
+    mainWindow_.Show();
     Unload();
 }
 
@@ -148,12 +149,6 @@ void FindMtuWindow::Form_QueryUnload(bool& /*cancel*/, int unloadMode) {
     detection_.DeleteOutputFile();
     if (unloadMode != ui::vbFormControlMenu) return;
     detection_.SetStopFlag(true);
-    // What Cancel does; the unload is already under way.
-    ReturnToMainWindow();
-}
-
-void FindMtuWindow::ReturnToMainWindow() {
-    detection_.DeleteOutputFile();
     mainWindow_.Show();
 }
 

@@ -53,7 +53,6 @@ class FindMtuWindow : public ui::Form {
     void ShowSearching(bool searching);
     void ShowStatus(const char* status);
     void RefreshCaption();
-    void ReturnToMainWindow();
 
     mtudetection& detection_;
     ui::Form& mainWindow_;
