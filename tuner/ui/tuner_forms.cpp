@@ -43,6 +43,11 @@ void TunerForms::OpenHosts() {
     hosts_->Show();
 }
 
+void TunerForms::ShowStartupViewDialog() {
+    if (!startupView_) startupView_ = std::make_unique<StartupViewWindow>(app_, settings_);
+    startupView_->Ask(mainWindow_->CurrentView);
+}
+
 void TunerForms::OpenFindMtu() {
     if (!findMtu_) {
         findMtu_ = std::make_unique<FindMtuWindow>(app_, detection_, *mainWindow_,

@@ -8,6 +8,7 @@
 #include "tuner/ui/find_mtu_window.h"
 #include "tuner/ui/hosts_window.h"
 #include "tuner/ui/mtu_detection.h"
+#include "tuner/ui/startup_view_window.h"
 #include "tuner/ui/tuner_services.h"
 #include "tuner/ui/warning_window.h"
 
@@ -27,6 +28,8 @@ class TunerForms : public TunerWindows {
     void ShowSplashReminder() override;
     bool OpenFindMtuWarning() override;
     bool OpenHostsWarning() override;
+    void ShowStartupViewDialog() override;
+    StartupViewWindow* StartupViewDialog() const { return startupView_.get(); }
 
     // Null until first opened.
     WarningWindow* FindMtuWarning() const { return findMtuWarning_.get(); }
@@ -49,6 +52,7 @@ class TunerForms : public TunerWindows {
     std::unique_ptr<FindMtuWindow> findMtu_;
     std::unique_ptr<WarningWindow> hostsWarning_;
     std::unique_ptr<HostsWindow> hosts_;
+    std::unique_ptr<StartupViewWindow> startupView_;
 };
 
 }  // namespace qn

@@ -63,7 +63,10 @@ struct RecordingWindows : TunerWindows {
         calls.push_back("wizard");
         return false;
     }
-    void ShowStartupViewDialog() override { calls.push_back("startup view"); }
+    void ShowStartupViewDialog() override {
+        calls.push_back("startup view");
+        if (forward != nullptr) forward->ShowStartupViewDialog();
+    }
     bool OpenFindMtuWarning() override {
         calls.push_back("find mtu warning");
         return forward != nullptr ? forward->OpenFindMtuWarning() : warningsOpen;
