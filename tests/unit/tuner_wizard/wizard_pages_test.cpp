@@ -1,0 +1,72 @@
+// The wizard's pages: which one shows, the caption, Back and Next/Finish, for
+// both choices of the first page; the adapter list is for display only.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/unit/tuner_ui/tuner_session_helpers.h"
+#include "tuner/ui/wizard_window.h"
+#include "ui/headless/user_actions.h"
+
+namespace qn {
+namespace {
+
+using testing::HeadlessTuner;
+using ui::headless::Click;
+
+std::string PageState(const WizardWindow& wizard) {
+    const ui::Frame* pages[] = {&wizard.frmWiz1_0, &wizard.frmWiz1_1, &wizard.frmWiz1_2};
+    std::string shown;
+    for (int page = 0; page < 3; ++page) {
+        if (pages[page]->Visible()) shown += std::to_string(page);
+    }
+    return shown + " " + wizard.Caption() + " " + wizard.cmdNext.Caption() +
+           (wizard.cmdBack.Enabled() ? " back" : "");
+}
+
+TEST(WizardPages, FollowTheChoiceOfTheFirstPage) {
+    HeadlessTuner tuner("win98");
+    tuner.window->Show();
+    WizardWindow wizard(tuner.app, *tuner.window);
+    wizard.Show();
+    EXPECT_EQ(tuner.window->CurrentView, 0);
+    std::vector<std::string> states{PageState(wizard)};
+    Click(wizard.cmdNext);
+    states.push_back(PageState(wizard));
+    Click(wizard.cmdNext);
+    states.push_back(PageState(wizard));
+    Click(wizard.cmdBack);
+    Click(wizard.cmdBack);
+    Click(wizard.optDefault);
+    states.push_back(PageState(wizard));
+    Click(wizard.optOptimal);
+    states.push_back(PageState(wizard));
+    EXPECT_EQ(states, (std::vector<std::string>{
+                          "0 Quillon - Step 1 of 3 Next >", "1 Quillon - Step 2 of 3 Next > back",
+                          "2 Quillon - Step 3 of 3 Finish back", "0 Quillon - Step 1 of 1 Finish",
+                          "0 Quillon - Step 1 of 3 Next >"}));
+}
+
+TEST(WizardPages, TheAdapterListShowsOnDemandAndKeepsNoSelection) {
+    HeadlessTuner tuner("win98");
+    tuner.window->Show();
+    WizardWindow wizard(tuner.app, *tuner.window);
+    wizard.Show();
+    Click(wizard.cmdNext);
+    EXPECT_FALSE(wizard.lstAdapterList.Visible());
+    Click(wizard.cmdDetails);
+    EXPECT_TRUE(wizard.lstAdapterList.Visible());
+    EXPECT_EQ(wizard.cmdDetails.Caption(), "No Details");
+    EXPECT_EQ(wizard.lstAdapterList.ListCount(),
+              static_cast<int>(tuner.window->ListAdapters().size()));
+    if (wizard.lstAdapterList.ListCount() > 0) {
+        Click(wizard.lstAdapterList, 0);
+        EXPECT_EQ(wizard.lstAdapterList.ListIndex(), ui::ListControl::kNone);
+    }
+    Click(wizard.cmdDetails);
+    EXPECT_EQ(wizard.cmdDetails.Caption(), "Details");
+}
+
+}  // namespace
+}  // namespace qn

@@ -1,0 +1,140 @@
+#include "tuner/ui/wizard_window.h"
+
+#include "tuner/core/settings_loading.h"
+#include "tuner/ui/main_window.h"
+#include "ui/application.h"
+
+namespace qn {
+
+namespace {
+
+constexpr int kWizardPageLeft = 2160;
+constexpr int kWizardPageTop = 240;
+
+}  // namespace
+
+WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow)
+    : ui::Form(app, "FrmWizard1"), mainWindow_(mainWindow) {
+    LayOut();
+    cmdNext.Click.Connect([this] { cmdNext_Click(); });
+    cmdBack.Click.Connect([this] { cmdBack_Click(); });
+    optOptimal.Click.Connect([this] { optOptimal_Click(); });
+    optDefault.Click.Connect([this] { optDefault_Click(); });
+    cmdDetails.Click.Connect([this] { cmdDetails_Click(); });
+    lstAdapterList.Click.Connect([this] { lstAdapterList_Click(); });
+}
+
+void WizardWindow::LayOut() {
+    SetBorderStyle(ui::BorderStyle::FixedDialog);
+    Move(-1, -1, 7440, 4200);
+    PicSide.Move(120, 240, 1920, 3240);
+    for (ui::Frame* page : {&frmWiz1_0, &frmWiz1_1, &frmWiz1_2}) {
+        page->Move(kWizardPageLeft, kWizardPageTop, 5160, 3240);
+    }
+    Label1.SetCaption("Welcome to the Quillon optimization wizard!");
+    Label1.Move(120, 240, 4920, 255);
+    Label2.SetCaption(
+        "This wizard will assist you in optimizing your Internet Connection.  Please press Next "
+        "to continue or Advanced to load the classic Quillon interface.");
+    Label2.Move(120, 600, 4920, 855);
+    optOptimal.SetCaption("Optimize");
+    optOptimal.Move(360, 1560, 4200, 255);
+    optOptimal.SetValue(true);
+    optDefault.SetCaption("Restore Windows Defaults");
+    optDefault.Move(360, 1860, 4200, 255);
+    cmdAbout.SetCaption("About...");
+    cmdAbout.Move(3720, 2700, 1200, 375);
+    Label3.SetCaption(
+        "Quillon will now Optimize all found network adapters that are binded to the TCP/IP "
+        "protocol giving you maximum data transfer performance!");
+    Label3.Move(120, 240, 4920, 855);
+    lstAdapterList.Move(120, 1200, 4920, 1320);
+    lstAdapterList.SetVisible(false);
+    cmdDetails.SetCaption("Details");
+    cmdDetails.Move(3720, 2700, 1200, 375);
+    Label4.SetCaption(
+        "Quillon will now attempt to cache the IP addresses of all your favorite websites in "
+        "order to optimized their loading time.");
+    Label4.Move(120, 240, 4920, 855);
+    Label5.SetCaption("Please select all that you would like to import to your Hosts file:");
+    Label5.Move(120, 1200, 4920, 255);
+    chkIE.SetCaption("Internet Explorer Favorites");
+    chkIE.Move(360, 1560, 4200, 255);
+    chkIE.SetValue(ui::vbChecked);
+    chkNetscape.SetCaption("Netscape Navigator Bookmarks");
+    chkNetscape.Move(360, 1860, 4200, 255);
+    chkNetscape.SetValue(ui::vbChecked);
+    chkManual.SetCaption("Run Hosts Editor for Manual Input");
+    chkManual.Move(360, 2160, 4200, 255);
+    const int buttonsTop = 3660;
+    cmdhelp.SetCaption("Help");
+    cmdhelp.Move(120, buttonsTop, 1200, 375);
+    cmdhelp.SetVisible(false);
+    cmdAdvanced.SetCaption("Advanced");
+    cmdAdvanced.Move(1440, buttonsTop, 1200, 375);
+    cmdBack.SetCaption("< Back");
+    cmdBack.Move(3480, buttonsTop, 1200, 375);
+    cmdNext.SetCaption("Next >");
+    cmdNext.Move(4740, buttonsTop, 1200, 375);
+    cmdCancel.SetCaption("Cancel");
+    cmdCancel.Move(6120, buttonsTop, 1200, 375);
+    SetDefaultButton(&cmdNext);
+}
+
+void WizardWindow::Form_Load() {
+    mainWindow_.CurrentView = 0;
+    LastStep = 2;
+    Step = 0;
+    ShowStep();
+    lstAdapterList.Clear();
+    for (int adapter : ListedAdapters(mainWindow_.Settings)) {
+        lstAdapterList.AddItem(mainWindow_.Settings.Adapters[adapter].Label);
+    }
+}
+
+void WizardWindow::ShowStep() {
+    cmdNext.SetCaption(Step == LastStep ? "Finish" : "Next >");
+    cmdNext.SetEnabled(true);
+    ui::Frame* pages[] = {&frmWiz1_0, &frmWiz1_1, &frmWiz1_2};
+    for (int page = 0; page < 3; ++page) pages[page]->SetVisible(page == Step);
+    cmdBack.SetEnabled(Step != 0);
+    SetCaption(App().Title() + " - Step " + std::to_string(Step + 1) + " of " +
+               std::to_string(LastStep + 1));
+}
+
+void WizardWindow::cmdNext_Click() {
+    if (Step == LastStep) return;  // Finish comes with FinishWizard
+    ++Step;
+    ShowStep();
+}
+
+void WizardWindow::cmdBack_Click() {
+    if (Step == 0) return;
+    --Step;
+    ShowStep();
+}
+
+void WizardWindow::optOptimal_Click() {
+    LastStep = 2;
+    Step = 0;
+    ShowStep();
+}
+
+void WizardWindow::optDefault_Click() {
+    LastStep = 0;
+    Step = 0;
+    ShowStep();
+}
+
+void WizardWindow::cmdDetails_Click() {
+    const bool show = !lstAdapterList.Visible();
+    lstAdapterList.SetVisible(show);
+    cmdDetails.SetCaption(show ? "No Details" : "Details");
+}
+
+// The list only shows what will be optimized: nothing stays selected.
+void WizardWindow::lstAdapterList_Click() {
+    lstAdapterList.SetListIndex(ui::ListControl::kNone);
+}
+
+}  // namespace qn

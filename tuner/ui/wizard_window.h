@@ -1,0 +1,63 @@
+#pragma once
+// The optimization wizard: the tuner's simple view, three questions on three
+// pages, the work done through the main window's own commands.
+#include <string>
+
+#include "ui/check_box.h"
+#include "ui/command_button.h"
+#include "ui/form.h"
+#include "ui/list_control.h"
+#include "ui/option_button.h"
+#include "ui/simple_controls.h"
+
+namespace qn {
+
+class MainWindow;
+
+class WizardWindow : public ui::Form {
+  public:
+    WizardWindow(ui::Application& app, MainWindow& mainWindow);
+
+    ui::Frame frmWiz1_0{*this, "frmWiz1_0"};
+    ui::Label Label1{*this, "Label1", &frmWiz1_0};
+    ui::Label Label2{*this, "Label2", &frmWiz1_0};
+    ui::OptionButton optOptimal{*this, "optOptimal", &frmWiz1_0};
+    ui::OptionButton optDefault{*this, "optDefault", &frmWiz1_0};
+    ui::CommandButton cmdAbout{*this, "cmdAbout", &frmWiz1_0};
+    ui::Frame frmWiz1_1{*this, "frmWiz1_1"};
+    ui::Label Label3{*this, "Label3", &frmWiz1_1};
+    ui::ListBox lstAdapterList{*this, "lstAdapterList", &frmWiz1_1};
+    ui::CommandButton cmdDetails{*this, "cmdDetails", &frmWiz1_1};
+    ui::Frame frmWiz1_2{*this, "frmWiz1_2"};
+    ui::Label Label4{*this, "Label4", &frmWiz1_2};
+    ui::Label Label5{*this, "Label5", &frmWiz1_2};
+    ui::CheckBox chkIE{*this, "chkIE", &frmWiz1_2};
+    ui::CheckBox chkNetscape{*this, "chkNetscape", &frmWiz1_2};
+    ui::CheckBox chkManual{*this, "chkManual", &frmWiz1_2};
+    ui::PictureBox PicSide{*this, "PicSide"};
+    ui::CommandButton cmdAdvanced{*this, "cmdAdvanced"};
+    ui::CommandButton cmdBack{*this, "cmdBack"};
+    ui::CommandButton cmdNext{*this, "cmdNext"};
+    ui::CommandButton cmdCancel{*this, "cmdCancel"};
+    ui::CommandButton cmdhelp{*this, "cmdhelp"};
+
+    int Step = 0;
+    int LastStep = 2;
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void LayOut();
+    void ShowStep();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void optOptimal_Click();
+    void optDefault_Click();
+    void cmdDetails_Click();
+    void lstAdapterList_Click();
+
+    MainWindow& mainWindow_;
+};
+
+}  // namespace qn
