@@ -1,6 +1,8 @@
 #include "tuner/ui/wizard_window.h"
 
 #include "tuner/core/settings_loading.h"
+#include "tuner/ui/about_window.h"
+#include "tuner/ui/help_topics.h"
 #include "tuner/ui/main_window.h"
 #include "ui/application.h"
 
@@ -13,8 +15,8 @@ constexpr int kWizardPageTop = 240;
 
 }  // namespace
 
-WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow)
-    : ui::Form(app, "FrmWizard1"), mainWindow_(mainWindow) {
+WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services)
+    : ui::Form(app, "FrmWizard1"), mainWindow_(mainWindow), services_(services) {
     LayOut();
     cmdNext.Click.Connect([this] { cmdNext_Click(); });
     cmdBack.Click.Connect([this] { cmdBack_Click(); });
@@ -22,6 +24,10 @@ WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow)
     optDefault.Click.Connect([this] { optDefault_Click(); });
     cmdDetails.Click.Connect([this] { cmdDetails_Click(); });
     lstAdapterList.Click.Connect([this] { lstAdapterList_Click(); });
+    cmdAdvanced.Click.Connect([this] { cmdAdvanced_Click(); });
+    cmdCancel.Click.Connect([this] { cmdCancel_Click(); });
+    cmdAbout.Click.Connect([this] { cmdAbout_Click(); });
+    cmdhelp.Click.Connect([this] { cmdhelp_Click(); });
 }
 
 void WizardWindow::LayOut() {
@@ -135,6 +141,33 @@ void WizardWindow::cmdDetails_Click() {
 // The list only shows what will be optimized: nothing stays selected.
 void WizardWindow::lstAdapterList_Click() {
     lstAdapterList.SetListIndex(ui::ListControl::kNone);
+}
+
+void WizardWindow::cmdAdvanced_Click() {
+    mainWindow_.CurrentView = 1;
+    mainWindow_.Show();
+    Unload();
+}
+
+void WizardWindow::cmdCancel_Click() {
+    Hide();
+    mainWindow_.cmd_cancel_Click();
+}
+
+// The close box cancels as Cancel does; any other unloading (Advanced, the
+// end of the program) only takes the wizard away.
+void WizardWindow::Form_QueryUnload(bool& /*cancel*/, int unloadMode) {
+    Hide();
+    if (unloadMode == ui::vbFormControlMenu) mainWindow_.cmd_cancel_Click();
+}
+
+void WizardWindow::cmdAbout_Click() {
+    AboutWindow about(App(), services_.shell);
+    about.Show(ui::ShowMode::Modal, this);
+}
+
+void WizardWindow::cmdhelp_Click() {
+    ShowHelpTopics(*this, services_.files, services_.shell, mainWindow_.Env().HelpFile());
 }
 
 }  // namespace qn

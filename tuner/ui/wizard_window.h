@@ -3,6 +3,7 @@
 // pages, the work done through the main window's own commands.
 #include <string>
 
+#include "tuner/ui/tuner_services.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
@@ -16,7 +17,8 @@ class MainWindow;
 
 class WizardWindow : public ui::Form {
   public:
-    WizardWindow(ui::Application& app, MainWindow& mainWindow);
+    // services: the shell and files for About and Help.
+    WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services);
 
     ui::Frame frmWiz1_0{*this, "frmWiz1_0"};
     ui::Label Label1{*this, "Label1", &frmWiz1_0};
@@ -46,6 +48,7 @@ class WizardWindow : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, int unloadMode) override;
 
   private:
     void LayOut();
@@ -56,8 +59,13 @@ class WizardWindow : public ui::Form {
     void optDefault_Click();
     void cmdDetails_Click();
     void lstAdapterList_Click();
+    void cmdAdvanced_Click();
+    void cmdCancel_Click();
+    void cmdAbout_Click();
+    void cmdhelp_Click();
 
     MainWindow& mainWindow_;
+    TunerServices& services_;
 };
 
 }  // namespace qn

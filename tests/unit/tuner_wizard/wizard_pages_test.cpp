@@ -28,7 +28,7 @@ std::string PageState(const WizardWindow& wizard) {
 TEST(WizardPages, FollowTheChoiceOfTheFirstPage) {
     HeadlessTuner tuner("win98");
     tuner.window->Show();
-    WizardWindow wizard(tuner.app, *tuner.window);
+    WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
     wizard.Show();
     EXPECT_EQ(tuner.window->CurrentView, 0);
     std::vector<std::string> states{PageState(wizard)};
@@ -51,7 +51,7 @@ TEST(WizardPages, FollowTheChoiceOfTheFirstPage) {
 TEST(WizardPages, TheAdapterListShowsOnDemandAndKeepsNoSelection) {
     HeadlessTuner tuner("win98");
     tuner.window->Show();
-    WizardWindow wizard(tuner.app, *tuner.window);
+    WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
     wizard.Show();
     Click(wizard.cmdNext);
     EXPECT_FALSE(wizard.lstAdapterList.Visible());
@@ -66,6 +66,33 @@ TEST(WizardPages, TheAdapterListShowsOnDemandAndKeepsNoSelection) {
     }
     Click(wizard.cmdDetails);
     EXPECT_EQ(wizard.cmdDetails.Caption(), "Details");
+}
+
+}  // namespace
+}  // namespace qn
+
+namespace qn {
+namespace {
+
+TEST(WizardWays, AdvancedOpensTheClassicViewAndTheCloseBoxCancels) {
+    for (bool advanced : {true, false}) {
+        testing::HeadlessTuner tuner("win98");
+        tuner.window->Show();
+        tuner.window->Hide();
+        WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
+        wizard.Show();
+        if (advanced) {
+            ui::headless::Click(wizard.cmdAdvanced);
+            EXPECT_EQ(tuner.window->CurrentView, 1);
+            EXPECT_TRUE(tuner.window->Visible());
+            EXPECT_FALSE(tuner.app.Ended());
+        } else {
+            ui::headless::Close(wizard);
+            EXPECT_TRUE(tuner.app.Ended());  // the main window's Cancel ends the tuner
+            EXPECT_TRUE(tuner.host.Script().Shown().empty());
+        }
+        EXPECT_FALSE(wizard.Loaded());
+    }
 }
 
 }  // namespace
