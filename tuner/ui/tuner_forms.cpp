@@ -38,9 +38,19 @@ bool TunerForms::OpenHostsWarning() {
     return true;
 }
 
-void TunerForms::OpenHosts() {
+HostsWindow& TunerForms::HostsEditor() {
     if (!hosts_) hosts_ = std::make_unique<HostsWindow>(app_, services_, detection_, *mainWindow_);
-    hosts_->Show();
+    return *hosts_;
+}
+
+void TunerForms::OpenHosts() {
+    HostsEditor().Show();
+}
+
+bool TunerForms::OpenWizard() {
+    if (!wizard_) wizard_ = std::make_unique<WizardWindow>(app_, *mainWindow_, services_, *this);
+    wizard_->Show();
+    return true;
 }
 
 void TunerForms::ShowStartupViewDialog() {

@@ -11,6 +11,7 @@
 #include "tuner/ui/startup_view_window.h"
 #include "tuner/ui/tuner_services.h"
 #include "tuner/ui/warning_window.h"
+#include "tuner/ui/wizard_window.h"
 
 namespace qn {
 
@@ -28,6 +29,10 @@ class TunerForms : public TunerWindows {
     void ShowSplashReminder() override;
     bool OpenFindMtuWarning() override;
     bool OpenHostsWarning() override;
+    bool OpenWizard() override;
+    // The hosts editor, made when first needed; not loaded by this.
+    HostsWindow& HostsEditor();
+    WizardWindow* Wizard() const { return wizard_.get(); }
     void ShowStartupViewDialog() override;
     StartupViewWindow* StartupViewDialog() const { return startupView_.get(); }
 
@@ -53,6 +58,7 @@ class TunerForms : public TunerWindows {
     std::unique_ptr<WarningWindow> hostsWarning_;
     std::unique_ptr<HostsWindow> hosts_;
     std::unique_ptr<StartupViewWindow> startupView_;
+    std::unique_ptr<WizardWindow> wizard_;
 };
 
 }  // namespace qn

@@ -4,6 +4,7 @@
 #include "tuner/ui/about_window.h"
 #include "tuner/ui/help_topics.h"
 #include "tuner/ui/main_window.h"
+#include "tuner/ui/tuner_forms.h"
 #include "ui/application.h"
 
 namespace qn {
@@ -15,8 +16,9 @@ constexpr int kWizardPageTop = 240;
 
 }  // namespace
 
-WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services)
-    : ui::Form(app, "FrmWizard1"), mainWindow_(mainWindow), services_(services) {
+WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services,
+                           TunerForms& forms)
+    : ui::Form(app, "FrmWizard1"), mainWindow_(mainWindow), services_(services), forms_(forms) {
     LayOut();
     cmdNext.Click.Connect([this] { cmdNext_Click(); });
     cmdBack.Click.Connect([this] { cmdBack_Click(); });
@@ -109,9 +111,60 @@ void WizardWindow::ShowStep() {
 }
 
 void WizardWindow::cmdNext_Click() {
-    if (Step == LastStep) return;  // Finish comes with FinishWizard
+    if (Step == LastStep) return FinishWizard();
     ++Step;
     ShowStep();
+}
+
+void WizardWindow::WaitWhile(const bool& flag) {
+    App().WaitUntil([&flag] { return !flag; });
+}
+
+// The imports run one after the other, each waited for; their names reach
+// the hosts file through the editor's Ok, unseen, unless the user asked to
+// edit by hand.
+void WizardWindow::FinishWizard() {
+    Hide();
+    if (optDefault.Value()) {
+        mainWindow_.cmd_preset_defaults_Click();
+        for (ui::CheckBox* box : {&chkIE, &chkNetscape, &chkManual}) box->SetValue(ui::vbUnchecked);
+    }
+    if (optOptimal.Value()) mainWindow_.cmd_preset_optimum_Click();
+    const auto ticked = [](const ui::CheckBox& box) { return box.Value() == ui::vbChecked; };
+    HostsWindow* hosts = nullptr;
+    if (ticked(chkIE) || ticked(chkNetscape) || ticked(chkManual)) {
+        hosts = &forms_.HostsEditor();
+        hosts->Load();
+    }
+    if (hosts != nullptr && hosts->Loaded()) {
+        if (ticked(chkIE)) {
+            FavoritesWindow& favorites = hosts->Favorites();
+            favorites.FavoritesImportByWizard = true;
+            favorites.Load();
+            WaitWhile(favorites.FavoritesImportByWizard);
+        }
+        if (ticked(chkNetscape)) {
+            BookmarksWindow& bookmarks = hosts->Bookmarks();
+            bookmarks.BookmarksImportByWizard = true;
+            bookmarks.Show();
+            WaitWhile(bookmarks.BookmarksImportByWizard);
+        }
+        if (ticked(chkManual)) {
+            hosts->HostsOpenedByWizard = true;
+            hosts->Show();
+            WaitWhile(hosts->HostsOpenedByWizard);
+        }
+        if (!ticked(chkManual) && (ticked(chkIE) || ticked(chkNetscape)) && hosts->Loaded()) {
+            hosts->HostsOpenedByWizard = true;
+            hosts->ExitAndSave();
+            WaitWhile(hosts->HostsOpenedByWizard);
+        }
+    }
+    if (App().Ended()) return;
+    App().MsgBox(optDefault.Value() ? "Windows defaults have been restored."
+                                    : "Optimal settings have been applied!",
+                 ui::vbOKOnly | ui::vbInformation);
+    mainWindow_.cmd_ok_Click();
 }
 
 void WizardWindow::cmdBack_Click() {

@@ -14,11 +14,14 @@
 namespace qn {
 
 class MainWindow;
+class TunerForms;
 
 class WizardWindow : public ui::Form {
   public:
     // services: the shell and files for About and Help.
-    WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services);
+    // forms: the hosts editor and its imports, which Finish may run.
+    WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerServices& services,
+                 TunerForms& forms);
 
     ui::Frame frmWiz1_0{*this, "frmWiz1_0"};
     ui::Label Label1{*this, "Label1", &frmWiz1_0};
@@ -63,9 +66,13 @@ class WizardWindow : public ui::Form {
     void cmdCancel_Click();
     void cmdAbout_Click();
     void cmdhelp_Click();
+    void FinishWizard();
+    // Handles events until the flag is cleared (or the program ends).
+    void WaitWhile(const bool& flag);
 
     MainWindow& mainWindow_;
     TunerServices& services_;
+    TunerForms& forms_;
 };
 
 }  // namespace qn

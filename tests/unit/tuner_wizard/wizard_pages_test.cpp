@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/unit/tuner_ui/tuner_session_helpers.h"
+#include "tuner/ui/tuner_forms.h"
 #include "tuner/ui/wizard_window.h"
 #include "ui/headless/user_actions.h"
 
@@ -28,7 +29,9 @@ std::string PageState(const WizardWindow& wizard) {
 TEST(WizardPages, FollowTheChoiceOfTheFirstPage) {
     HeadlessTuner tuner("win98");
     tuner.window->Show();
-    WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
+    TunerForms forms(tuner.app, tuner.services);
+    forms.SetMainWindow(*tuner.window);
+    WizardWindow wizard(tuner.app, *tuner.window, tuner.services, forms);
     wizard.Show();
     EXPECT_EQ(tuner.window->CurrentView, 0);
     std::vector<std::string> states{PageState(wizard)};
@@ -51,7 +54,9 @@ TEST(WizardPages, FollowTheChoiceOfTheFirstPage) {
 TEST(WizardPages, TheAdapterListShowsOnDemandAndKeepsNoSelection) {
     HeadlessTuner tuner("win98");
     tuner.window->Show();
-    WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
+    TunerForms forms(tuner.app, tuner.services);
+    forms.SetMainWindow(*tuner.window);
+    WizardWindow wizard(tuner.app, *tuner.window, tuner.services, forms);
     wizard.Show();
     Click(wizard.cmdNext);
     EXPECT_FALSE(wizard.lstAdapterList.Visible());
@@ -79,7 +84,9 @@ TEST(WizardWays, AdvancedOpensTheClassicViewAndTheCloseBoxCancels) {
         testing::HeadlessTuner tuner("win98");
         tuner.window->Show();
         tuner.window->Hide();
-        WizardWindow wizard(tuner.app, *tuner.window, tuner.services);
+        TunerForms forms(tuner.app, tuner.services);
+        forms.SetMainWindow(*tuner.window);
+        WizardWindow wizard(tuner.app, *tuner.window, tuner.services, forms);
         wizard.Show();
         if (advanced) {
             ui::headless::Click(wizard.cmdAdvanced);
@@ -93,6 +100,29 @@ TEST(WizardWays, AdvancedOpensTheClassicViewAndTheCloseBoxCancels) {
         }
         EXPECT_FALSE(wizard.Loaded());
     }
+}
+
+}  // namespace
+}  // namespace qn
+
+namespace qn {
+namespace {
+
+TEST(WizardFinish, RestoringDefaultsSaysSoAndSavesThroughTheMainWindow) {
+    testing::HeadlessTuner tuner("win98");
+    TunerForms forms(tuner.app, tuner.services);
+    forms.SetMainWindow(*tuner.window);
+    tuner.window->Show();
+    WizardWindow wizard(tuner.app, *tuner.window, tuner.services, forms);
+    wizard.Show();
+    ui::headless::Click(wizard.optDefault);
+    tuner.host.Script().Answer(ui::vbOK, "Windows defaults have been restored.");
+    tuner.host.Script().Answer(ui::vbNo);
+    tuner.host.Script().Answer(ui::vbOK);
+    ui::headless::Click(wizard.cmdNext);
+    EXPECT_EQ(wizard.chkIE.Value(), ui::vbUnchecked);
+    EXPECT_EQ(forms.Hosts(), nullptr);  // nothing to import: no hosts editor
+    EXPECT_TRUE(tuner.app.Ended());
 }
 
 }  // namespace
