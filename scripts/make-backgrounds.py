@@ -7,6 +7,10 @@ fair-weather clouds.  river.bmp (657 x 340): a river winding from the
 foreground to low hills under a pale sky.  Both are kept light and calm, so
 that the chart's lines stay readable on top of them.
 
+wizard_side.bmp (128 x 216): the optimization wizard's side panel, a night
+sky over a globe seen from above the horizon, with three links rising from
+it in a fan: the connection the wizard speeds up.
+
 lookup/frame01.bmp to frame21.bmp and lookup/still.bmp (32 x 32): the hosts
 editor's lookup animation, a small globe with a light circling it once over
 the 21 frames; the still picture is the globe alone.  Their background is the
@@ -342,6 +346,80 @@ def reminder():
     return width, height, ramps.colours, pixels
 
 
+def wizard_side():
+    width, height = 128, 216
+    ramps = Ramps([
+        ("sky", 64, [(0, (8, 20, 64)), (0.55, (30, 70, 140)), (1, (96, 150, 208))]),
+        ("ocean", 48, [(0, (14, 56, 108)), (0.55, (40, 124, 186)), (1, (150, 206, 240))]),
+        ("land", 32, [(0, (40, 104, 64)), (1, (132, 186, 110))]),
+        ("glow", 32, [(0, (150, 190, 230)), (1, (255, 244, 200))]),
+    ])
+    globe_x, globe_y, globe_r = 64.0, 262.0, 112.0
+    land = ValueNoise(406)
+    stars = random.Random(11)
+    star_points = {(stars.randrange(width), stars.randrange(110)) for _ in range(36)}
+    # Three links from one point on the globe's rim to the sky, each with a
+    # bright node at its end.
+    origin = (64.0, globe_y - globe_r)
+    ends = [(22.0, 40.0), (64.0, 22.0), (106.0, 48.0)]
+    links = []
+    for end in ends:
+        control = ((origin[0] + end[0]) / 2.0 + (end[0] - origin[0]) * 0.25,
+                   (origin[1] + end[1]) / 2.0 + 20.0)
+        points = []
+        for k in range(41):
+            t = k / 40.0
+            points.append(((1 - t) ** 2 * origin[0] + 2 * (1 - t) * t * control[0] + t * t * end[0],
+                           (1 - t) ** 2 * origin[1] + 2 * (1 - t) * t * control[1] + t * t * end[1]))
+        links.append(points)
+
+    def on_globe(px, py):
+        return math.hypot(px - globe_x, py - globe_y) <= globe_r
+
+    def on_node(px, py):
+        return any(math.hypot(px - x, py - y) <= 3.2 for x, y in ends + [origin])
+
+    def on_link(px, py):
+        for points in links:
+            for (x1, y1), (x2, y2) in zip(points, points[1:]):
+                if abs(px - x1) > 6 or abs(py - y1) > 6:
+                    continue
+                if near_segment(px, py, x1, y1, x2, y2)[0] <= 0.7:
+                    return True
+        return False
+
+    pixels = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            d = dither(x, y)
+            cx, cy = x + 0.5, y + 0.5
+            if coverage(on_node, x, y) > d:
+                row.append(ramps.index("glow", 1.0, x, y))
+            elif coverage(on_link, x, y) > d:
+                row.append(ramps.index("glow", 0.35 + 0.5 * (1 - cy / origin[1]), x, y))
+            elif coverage(on_globe, x, y) > d:
+                nx = (cx - globe_x) / globe_r
+                ny = (cy - globe_y) / globe_r
+                nz = math.sqrt(max(0.0, 1 - nx * nx - ny * ny))
+                light = clamp01(0.2 + 0.8 * (-0.3 * nx - 0.75 * ny + 0.58 * nz))
+                longitude = math.atan2(nx, nz)
+                latitude = math.asin(max(-1.0, min(1.0, -ny)))
+                if land.fbm(longitude * 3.0 + 2.0, latitude * 3.0 + 1.0, 4) > 0.55:
+                    row.append(ramps.index("land", light, x, y))
+                else:
+                    row.append(ramps.index("ocean", light * 0.9, x, y))
+            else:
+                glow = math.exp(-((cx - origin[0]) ** 2 + (cy - origin[1]) ** 2) / 5000.0)
+                level = 0.1 + 0.7 * (cy / height) ** 1.2 + 0.3 * glow
+                if (x, y) in star_points:
+                    row.append(ramps.index("glow", 0.8, x, y))
+                else:
+                    row.append(ramps.index("sky", level, x, y))
+        pixels.append(row)
+    return width, height, ramps.colours, pixels
+
+
 def lookup_frame(step):
     """Frame step (1 to 21) of the lookup animation; 0 for the still picture."""
     size = 32
@@ -379,7 +457,8 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
     for name, paint in (("clouds.bmp", clouds), ("river.bmp", river),
-                        ("hosts_reminder.bmp", reminder)):
+                        ("hosts_reminder.bmp", reminder),
+                        ("wizard_side.bmp", wizard_side)):
         width, height, palette, pixels = paint()
         write_bmp(os.path.join(folder, name), width, height, palette, pixels)
     os.makedirs(os.path.join(folder, "lookup"), exist_ok=True)

@@ -49,6 +49,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // each: too much for the stack.
     auto mainWindow = std::make_unique<qn::MainWindow>(app, services, windows);
     windows.SetMainWindow(*mainWindow);
-    mainWindow->Show();
+    mainWindow->Start();
     return app.Run();
 }

@@ -35,6 +35,12 @@ class MainWindow : public ui::Form {
     MainWindow(ui::Application& app, TunerServices& services, TunerWindows& windows);
     ~MainWindow() override;
 
+    // Loads the window and shows it, unless the wizard opened in its place.
+    void Start() {
+        Load();
+        if (Loaded() && !openedInWizard_) Show();
+    }
+
     const Environment& Env() const { return environment_; }
     // The record the window edits, and the one read at start.
     TcpipSettings Settings;
@@ -233,18 +239,19 @@ class MainWindow : public ui::Form {
     void ConnectCommandHandlers();
     void RunControlPanel(const char* applet);
     void StartMeter();
-    void OpenWarningWindow(bool (TunerWindows::*open)());
+    // Opens a window that takes the main window's place until it closes.
+    void ShowInsteadOfMainWindow(bool (TunerWindows::*open)());
     void ApplyHostsSwitch();
     void CPLNetwork_Click();
     void CPLModems_Click() { RunControlPanel("modem.cpl"); }
     void CPLInternet_Click() { RunControlPanel("inetcpl.cpl"); }
     void CPLSystem_Click() { RunControlPanel("sysdm.cpl"); }
     void mnuDapplet_Click() { StartMeter(); }
-    void cmd_mtu_find_Click() { OpenWarningWindow(&TunerWindows::OpenFindMtuWarning); }
+    void cmd_mtu_find_Click() { ShowInsteadOfMainWindow(&TunerWindows::OpenFindMtuWarning); }
     void mtufind_Click() { cmd_mtu_find_Click(); }
-    void cmd_hosts_Click() { OpenWarningWindow(&TunerWindows::OpenHostsWarning); }
+    void cmd_hosts_Click() { ShowInsteadOfMainWindow(&TunerWindows::OpenHostsWarning); }
     void confighosts_Click() { cmd_hosts_Click(); }
-    void mnuOptWiz_Click() { windows_.OpenWizard(); }
+    void mnuOptWiz_Click() { ShowInsteadOfMainWindow(&TunerWindows::OpenWizard); }
     void DownloadUpdate_Click();
     void contents_Click();
     void cmd_about_Click();
@@ -262,6 +269,7 @@ class MainWindow : public ui::Form {
     bool formLoaded_ = false;
     bool splashOptionRevealed_ = false;
     bool viewChosenByCommandLine_ = false;
+    bool openedInWizard_ = false;
     // Set once the program itself closes the window (after OK or Cancel).
     bool exiting_ = false;
     // Set while the hosts check box is put back after a failed move.

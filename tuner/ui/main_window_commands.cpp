@@ -91,7 +91,7 @@ void MainWindow::cmd_about_Click() {
     about.Show(ui::ShowMode::Modal, this);
 }
 
-void MainWindow::OpenWarningWindow(bool (TunerWindows::*open)()) {
+void MainWindow::ShowInsteadOfMainWindow(bool (TunerWindows::*open)()) {
     if ((windows_.*open)()) Hide();
 }
 

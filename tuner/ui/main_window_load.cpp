@@ -185,7 +185,7 @@ void MainWindow::OpenStartupView() {
         mnuStartupAdvanced_Click();
         return;
     }
-    windows_.OpenWizard();
+    if (windows_.OpenWizard()) openedInWizard_ = true;
     mnuStartupWizard_Click();
 }
 

@@ -35,7 +35,9 @@ WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerSe
 void WizardWindow::LayOut() {
     SetBorderStyle(ui::BorderStyle::FixedDialog);
     Move(-1, -1, 7440, 4200);
+    // The picture's own size (128 x 216 pixels).
     PicSide.Move(120, 240, 1920, 3240);
+    PicSide.SetPicture(kWizardSidePicture);
     for (ui::Frame* page : {&frmWiz1_0, &frmWiz1_1, &frmWiz1_2}) {
         page->Move(kWizardPageLeft, kWizardPageTop, 5160, 3240);
     }
@@ -89,8 +91,15 @@ void WizardWindow::LayOut() {
     SetDefaultButton(&cmdNext);
 }
 
+// Each opening starts as designed, whatever the last one left chosen.
 void WizardWindow::Form_Load() {
     mainWindow_.CurrentView = 0;
+    optOptimal.SetValue(true);
+    chkIE.SetValue(ui::vbChecked);
+    chkNetscape.SetValue(ui::vbChecked);
+    chkManual.SetValue(ui::vbUnchecked);
+    lstAdapterList.SetVisible(false);
+    cmdDetails.SetCaption("Details");
     LastStep = 2;
     Step = 0;
     ShowStep();

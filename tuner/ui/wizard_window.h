@@ -13,6 +13,8 @@
 
 namespace qn {
 
+inline constexpr const char* kWizardSidePicture = "WIZARD_SIDE";
+
 class MainWindow;
 class TunerForms;
 

@@ -12,8 +12,8 @@
 #include "platform/memory/memory_drawing.h"
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_interface_table.h"
-#include "platform/memory/memory_name_resolver.h"
 #include "platform/memory/memory_local_time.h"
+#include "platform/memory/memory_name_resolver.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_shell.h"
 #include "platform/memory/memory_system_restart.h"
@@ -61,7 +61,7 @@ struct RecordingWindows : TunerWindows {
     void ShowSplashReminder() override { calls.push_back("splash"); }
     bool OpenWizard() override {
         calls.push_back("wizard");
-        return false;
+        return forward != nullptr && forward->OpenWizard();
     }
     void ShowStartupViewDialog() override {
         calls.push_back("startup view");

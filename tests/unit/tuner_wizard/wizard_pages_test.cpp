@@ -108,21 +108,30 @@ TEST(WizardWays, AdvancedOpensTheClassicViewAndTheCloseBoxCancels) {
 namespace qn {
 namespace {
 
-TEST(WizardFinish, RestoringDefaultsSaysSoAndSavesThroughTheMainWindow) {
-    testing::HeadlessTuner tuner("win98");
-    TunerForms forms(tuner.app, tuner.services);
-    forms.SetMainWindow(*tuner.window);
-    tuner.window->Show();
-    WizardWindow wizard(tuner.app, *tuner.window, tuner.services, forms);
-    wizard.Show();
-    ui::headless::Click(wizard.optDefault);
-    tuner.host.Script().Answer(ui::vbOK, "Windows defaults have been restored.");
-    tuner.host.Script().Answer(ui::vbNo);
-    tuner.host.Script().Answer(ui::vbOK);
-    ui::headless::Click(wizard.cmdNext);
-    EXPECT_EQ(wizard.chkIE.Value(), ui::vbUnchecked);
-    EXPECT_EQ(forms.Hosts(), nullptr);  // nothing to import: no hosts editor
-    EXPECT_TRUE(tuner.app.Ended());
+// The wizard takes the main window's place: at a start in the wizard view,
+// and from the menu, where each opening starts as designed.
+TEST(WizardWays, ItOpensInsteadOfTheMainWindow) {
+    for (const char* commandLine : {"", "classic"}) {
+        HeadlessTuner tuner("win98", commandLine);
+        TunerForms forms(tuner.app, tuner.services);
+        forms.SetMainWindow(*tuner.window);
+        tuner.windows.forward = &forms;
+        tuner.window->Start();
+        const bool wizardView = std::string(commandLine).empty();
+        EXPECT_EQ(tuner.window->Visible(), !wizardView) << commandLine;
+        EXPECT_EQ(forms.Wizard() != nullptr && forms.Wizard()->Visible(), wizardView);
+        EXPECT_EQ(tuner.Setting("Settings", "StartupMode"), wizardView ? "0" : "1");
+        if (wizardView) continue;
+
+        ui::headless::Choose(tuner.window->mnuOptWiz);
+        WizardWindow& wizard = *forms.Wizard();
+        EXPECT_FALSE(tuner.window->Visible());
+        Click(wizard.optDefault);
+        Click(wizard.cmdAdvanced);
+        ui::headless::Choose(tuner.window->mnuOptWiz);
+        EXPECT_EQ(PageState(wizard), "0 Quillon - Step 1 of 3 Next >");
+        EXPECT_TRUE(wizard.optOptimal.Value());
+    }
 }
 
 }  // namespace
