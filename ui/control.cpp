@@ -7,7 +7,7 @@ namespace qn::ui {
 namespace {
 
 bool TakesFocus(ControlKind kind) {
-    return kind != ControlKind::Label && kind != ControlKind::Frame;
+    return kind != ControlKind::Label && kind != ControlKind::Frame && kind != ControlKind::Line;
 }
 
 }  // namespace

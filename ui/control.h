@@ -25,6 +25,7 @@ enum class ControlKind {
     PictureBox,
     VScrollBar,
     HScrollBar,
+    Line,
 };
 
 // A typeface of the control's own instead of the form's.

@@ -21,6 +21,13 @@ class Frame : public CaptionedControl {
         : CaptionedControl(form, ControlKind::Frame, std::move(name), container) {}
 };
 
+// A horizontal etched rule that only divides a window.
+class Line : public Control {
+  public:
+    Line(Form& form, std::string name, Control* container = nullptr)
+        : Control(form, ControlKind::Line, std::move(name), container) {}
+};
+
 // A surface that other code draws on through its window handle, or a bitmap
 // of the program's resources.
 class PictureBox : public Control {

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/win32_services.h"
 #include "tests/e2e/driver/control_input.h"
 #include "tests/e2e/driver/files.h"
@@ -23,6 +22,7 @@
 #include "tests/e2e/driver/saved_registry_value.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/window_finder.h"
+#include "tests/e2e/favorites_folder.h"
 #include "tests/e2e/tuner_hosts_session.h"
 #include "tests/e2e/tuner_session.h"
 
@@ -82,39 +82,6 @@ std::string LookedUp(const std::string& name) {
     resolver->Cleanup();
     return found.error == 0 && !found.addresses.empty() ? found.addresses.front() : "";
 }
-
-std::string FavoritesPath() {
-    LPITEMIDLIST item = win32::SpecialFolderItem(SpecialFolder::Favorites);
-    const std::string path = item != nullptr ? win32::ItemPath(item) : "";
-    win32::FreeItem(item);
-    return path;
-}
-
-// Files and folders a test makes, removed again, the deepest first.
-class MadeFiles {
-  public:
-    MadeFiles() = default;
-    MadeFiles(const MadeFiles&) = delete;
-    MadeFiles& operator=(const MadeFiles&) = delete;
-    ~MadeFiles() {
-        for (auto made = made_.rbegin(); made != made_.rend(); ++made) {
-            if (!DeleteFileA(made->c_str())) RemoveDirectoryA(made->c_str());
-        }
-    }
-
-    bool Folder(const std::string& path) {
-        made_.push_back(path);
-        return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
-    }
-
-    bool File(const std::string& path, const std::string& bytes) {
-        made_.push_back(path);
-        return WriteText(path, bytes);
-    }
-
-  private:
-    std::vector<std::string> made_;
-};
 
 class TunerHostsOperations : public TunerHostsSession {
   protected:

@@ -17,6 +17,7 @@
 #include "tests/e2e/driver/message_box.h"
 #include "tests/e2e/driver/poll.h"
 #include "tests/e2e/driver/process.h"
+#include "tests/e2e/driver/registry_dump.h"
 #include "tests/e2e/driver/window_finder.h"
 #include "tests/e2e/driver/wine_prefix.h"
 
@@ -233,8 +234,12 @@ inline std::string VersionTestName(const ::testing::TestParamInfo<const char*>& 
     return info.param;
 }
 
+// Where the tuner keeps its per-user settings, under HKEY_CURRENT_USER.
+constexpr const char* kTunerSettingsRoot = "Software\\Quillon\\";
+
 // Skips where this tree builds no tuner; ends any tuner left from an earlier
-// test and forgets the emulated version afterwards.
+// test and forgets the emulated version afterwards. The tuner starts in the
+// classic view unless a test asks for the wizard (a fresh install opens it).
 class TunerEndToEnd : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -243,6 +248,8 @@ class TunerEndToEnd : public ::testing::Test {
 #endif
         ASSERT_TRUE(FileExists(BesideProgram(kTunerExe)));
         TerminateOwnersOfWindows("Quillon");
+        ASSERT_TRUE(WriteRegistryString(
+            HKEY_CURRENT_USER, std::string(kTunerSettingsRoot) + "Settings", "StartupMode", "1"));
     }
 
     void TearDown() override {

@@ -14,6 +14,8 @@ StartupViewWindow::StartupViewWindow(ui::Application& app, TunerSettings& settin
     optWiz.Move(480, 900, 4080, 255);
     optAdv.SetCaption("Start Quillon with Advanced View");
     optAdv.Move(480, 1200, 4080, 255);
+    Line1.Move(240, 825, 4560, 30);
+    Line2.Move(240, 1620, 4560, 30);
     chkAlwaysShow.SetCaption("Always show this Dialog");
     chkAlwaysShow.Move(240, 1920, 2760, 255);
     cmdOk.SetCaption("Ok");

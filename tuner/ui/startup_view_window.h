@@ -19,6 +19,8 @@ class StartupViewWindow : public ui::Form {
     ui::OptionButton optAdv{*this, "optAdv"};
     ui::CheckBox chkAlwaysShow{*this, "chkAlwaysShow"};
     ui::CommandButton cmdOk{*this, "cmdOk"};
+    ui::Line Line1{*this, "Line1"};
+    ui::Line Line2{*this, "Line2"};
 
     // Loads the dialog for a tuner closing in currentView (0 wizard, 1
     // classic) and returns once it has decided not to show itself or has

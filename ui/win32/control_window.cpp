@@ -63,6 +63,8 @@ WindowKind KindOf(const Control& control) {
             return {"STATIC", SS_NOTIFY, WS_EX_CLIENTEDGE};
         case ControlKind::VScrollBar:
             return {"SCROLLBAR", SBS_VERT, 0};
+        case ControlKind::Line:
+            return {"STATIC", SS_ETCHEDHORZ, 0};
         case ControlKind::HScrollBar:
         default:
             return {"SCROLLBAR", SBS_HORZ, 0};
