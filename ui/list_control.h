@@ -50,6 +50,10 @@ class ListControl : public Control {
     void ItemClicked(int index, bool selected);
 
     Event Click;
+    // A mouse button pressed on a list box, or the mouse moved over it; the
+    // current item is already the one the press or a drag made current.
+    Event MouseDown;
+    Event MouseMove;
 
   protected:
     using Control::Control;

@@ -40,6 +40,18 @@ std::string TunerSetting(const std::string& section, const std::string& name) {
     return value;
 }
 
+// A picture box of the window holds a bitmap.
+bool ShowsABitmap(HWND window) {
+    for (HWND child : ChildWindows(window)) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), "Static") == 0 &&
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
+            SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 class TunerWizard : public TunerLeaving {
   protected:
     // A fresh install: no start-up view stored, nor whether to ask for it.
@@ -112,6 +124,7 @@ TEST_P(TunerWizard, OptimizeSavesTheOptimumThroughTheMainWindowsOk) {
     EXPECT_TRUE(TopLevelWindows(Caption::Prefix(kCaptionPrefix), tuner_.Id()).empty())
         << "the main window shows beside the wizard";
     EXPECT_FALSE(IsEnabled(FindButton(wizard_, "< Back")));
+    EXPECT_TRUE(ShowsABitmap(wizard_)) << "no side picture";
     EXPECT_NE(SaveNamedScreenshot("tuner-wizard-step1-" + Machine()), "");
 
     ASSERT_NO_FATAL_FAILURE(NextTo(2, 3));
@@ -122,15 +135,21 @@ TEST_P(TunerWizard, OptimizeSavesTheOptimumThroughTheMainWindowsOk) {
     ASSERT_TRUE(PollUntil([list] { return IsShown(list); }, kQuestionTimeoutMs));
     EXPECT_NE(FindButton(wizard_, "No Details"), nullptr);
     EXPECT_FALSE(ListItems(list).empty()) << "no adapter listed";
-    PostMouseClick(list, POINT{20, 6}, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 6));
     GUITHREADINFO thread{};
     thread.cbSize = sizeof(thread);
     const DWORD threadId = GetWindowThreadProcessId(wizard_, nullptr);
     EXPECT_TRUE(
         PollUntil([&] { return GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus == list; },
                   kQuestionTimeoutMs))
-        << "the click did not reach the list";
-    EXPECT_EQ(SelectedIndex(list), -1) << "a click left a selection";
+        << "the press did not reach the list";
+    // The button is still down: the list itself would tell of the item only
+    // at its release.
+    EXPECT_TRUE(PollUntil([list] { return SelectedIndex(list) == -1; }, kQuestionTimeoutMs))
+        << "a press left a selection";
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(20, 6));
+    EXPECT_TRUE(PollUntil([list] { return SelectedIndex(list) == -1; }, kQuestionTimeoutMs))
+        << "a click left a selection";
     EXPECT_NE(SaveNamedScreenshot("tuner-wizard-step2-" + Machine()), "");
 
     ASSERT_NO_FATAL_FAILURE(NextTo(3, 3));

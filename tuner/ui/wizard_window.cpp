@@ -26,6 +26,8 @@ WizardWindow::WizardWindow(ui::Application& app, MainWindow& mainWindow, TunerSe
     optDefault.Click.Connect([this] { optDefault_Click(); });
     cmdDetails.Click.Connect([this] { cmdDetails_Click(); });
     lstAdapterList.Click.Connect([this] { lstAdapterList_Click(); });
+    lstAdapterList.MouseDown.Connect([this] { lstAdapterList_MouseDown(); });
+    lstAdapterList.MouseMove.Connect([this] { lstAdapterList_MouseMove(); });
     cmdAdvanced.Click.Connect([this] { cmdAdvanced_Click(); });
     cmdCancel.Click.Connect([this] { cmdCancel_Click(); });
     cmdAbout.Click.Connect([this] { cmdAbout_Click(); });
@@ -200,7 +202,8 @@ void WizardWindow::cmdDetails_Click() {
     cmdDetails.SetCaption(show ? "No Details" : "Details");
 }
 
-// The list only shows what will be optimized: nothing stays selected.
+// The list only shows what will be optimized: no click, press or drag
+// leaves an item selected.
 void WizardWindow::lstAdapterList_Click() {
     lstAdapterList.SetListIndex(ui::ListControl::kNone);
 }

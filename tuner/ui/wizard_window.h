@@ -64,6 +64,8 @@ class WizardWindow : public ui::Form {
     void optDefault_Click();
     void cmdDetails_Click();
     void lstAdapterList_Click();
+    void lstAdapterList_MouseDown() { lstAdapterList_Click(); }
+    void lstAdapterList_MouseMove() { lstAdapterList_Click(); }
     void cmdAdvanced_Click();
     void cmdCancel_Click();
     void cmdAbout_Click();

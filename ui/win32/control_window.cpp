@@ -71,6 +71,10 @@ WindowKind KindOf(const Control& control) {
     }
 }
 
+bool IsButtonPress(unsigned message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
 std::string WindowText(HWND hwnd) {
     std::vector<char> buffer(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1);
     const int length = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
@@ -202,6 +206,18 @@ void ControlWindow::PropertyChanged(Property property) {
             break;
     }
     applying_ = false;
+}
+
+// A list box tells of a new current item only when the button is released;
+// a press or a drag shows it at once. The model learns it first, so that its
+// mouse handlers see the item the user sees.
+void ControlWindow::AfterMouseInput(unsigned message) {
+    if (control_.Kind() != ControlKind::ListBox) return;
+    if (!IsButtonPress(message) && message != WM_MOUSEMOVE) return;
+    auto& list = static_cast<ListControl&>(control_);
+    if (list.MultiSelect()) return;
+    list.SetListIndex(static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)));
+    (message == WM_MOUSEMOVE ? list.MouseMove : list.MouseDown).Raise();
 }
 
 void ControlWindow::OnCommand(int code) {

@@ -25,6 +25,8 @@ class ControlWindow : public Peer {
     // Window notifications, turned into model changes and events.
     void OnCommand(int code);
     void OnScroll(int code, int position);
+    // Mouse input the control has just handled (a WM_ message).
+    void AfterMouseInput(unsigned message);
     // Re-applies what an enclosing frame also decides.
     void ApplyEnabled();
     void ApplyVisible();

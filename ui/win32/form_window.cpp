@@ -118,6 +118,10 @@ void FormWindow::Destroy() {
     lastFocus_ = nullptr;
 }
 
+void FormWindow::AfterMouseInput(const MSG& msg) {
+    if (ControlWindow* control = FindControl(msg.hwnd)) control->AfterMouseInput(msg.message);
+}
+
 bool FormWindow::PreTranslate(MSG& msg) {
     if (hwnd_ == nullptr) return false;
     return IsDialogMessageA(hwnd_, &msg) != FALSE;

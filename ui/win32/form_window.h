@@ -33,6 +33,8 @@ class FormWindow : public Peer {
     HWND ToolTip() const { return toolTip_; }
     // Handles a keyboard message for the form (Tab, Enter, Esc, access keys).
     bool PreTranslate(MSG& msg);
+    // Mouse input that one of its controls has just handled.
+    void AfterMouseInput(const MSG& msg);
     // Calls apply for each control inside container, at any depth.
     template <typename Apply>
     void ForEachInside(const Control& container, Apply apply);

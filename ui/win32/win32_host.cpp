@@ -1,6 +1,8 @@
 #include "ui/win32/win32_host.h"
 
 #include "platform/win32/escaped_error.h"
+#include "ui/win32/control_window.h"
+#include "ui/win32/form_window.h"
 #include "ui/win32/screen_cursor.h"
 
 namespace qn::ui::win32 {
@@ -40,6 +42,11 @@ bool Win32Host::PreTranslate(MSG& msg) {
     return form != nullptr && form->PreTranslate(msg);
 }
 
+// The window may be gone: the input's own handling can unload its form.
+void Win32Host::AfterMouseInput(const MSG& msg) {
+    if (FormWindow* form = FormWindow::FromHandle(GetParent(msg.hwnd))) form->AfterMouseInput(msg);
+}
+
 PumpResult Win32Host::PumpEvents() {
     PumpResult result = PumpResult::Idle;
     MSG msg;
@@ -54,6 +61,7 @@ PumpResult Win32Host::PumpEvents() {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
             qn::win32::RethrowEscapedError();
+            if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) AfterMouseInput(msg);
         }
     }
     return result;

@@ -32,6 +32,7 @@ class Win32Host : public Host {
 
   private:
     bool PreTranslate(MSG& msg);
+    void AfterMouseInput(const MSG& msg);
 
     HINSTANCE instance_;
     HICON icon_;

@@ -1,5 +1,5 @@
 // What forms ask of Windows beyond their controls' state: staying on top,
-// the screen-wide mouse pointer and a label's own font.
+// the screen-wide mouse pointer, a label's own font and a dividing rule.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -23,9 +23,11 @@ class NoticeForm : public Form {
         lbl_title.Move(120, 120, 2400, 360);
         lbl_body.SetCaption("Body");
         lbl_body.Move(120, 600, 2400, 255);
+        Line1.Move(120, 540, 2400, 30);
     }
     Label lbl_title{*this, "lbl_title"};
     Label lbl_body{*this, "lbl_body"};
+    Line Line1{*this, "Line1"};
 };
 
 class FormExtrasTest : public ::testing::Test {
@@ -84,6 +86,15 @@ TEST_F(FormExtrasTest, ALabelWithAFontOfItsOwnShowsIt) {
     EXPECT_STREQ(title.lfFaceName, "Arial");
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_STRNE(body.lfFaceName, "Arial");
+}
+
+// Drawn by the system as an etched rule, and passed over by the Tab key.
+TEST_F(FormExtrasTest, ALineIsAnEtchedRuleOutOfTheTabOrder) {
+    form.Show();
+    const LONG style = GetWindowLongA(Hwnd(form.Line1), GWL_STYLE);
+    EXPECT_EQ(style & SS_TYPEMASK, SS_ETCHEDHORZ);
+    EXPECT_EQ(style & WS_TABSTOP, 0);
+    EXPECT_TRUE(IsWindowVisible(Hwnd(form.Line1)));
 }
 
 }  // namespace

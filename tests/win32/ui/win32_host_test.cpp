@@ -6,12 +6,14 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/win32/common/dialog_user.h"
 #include "tests/win32/ui/native_window.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
+#include "ui/list_control.h"
 #include "ui/menu_item.h"
 #include "ui/option_button.h"
 #include "ui/simple_controls.h"
@@ -117,6 +119,34 @@ TEST_F(Win32HostTest, UserClicksReachTheModelAndRaiseTheHandlers) {
     EXPECT_EQ(SendMessageA(Hwnd(form.chk_flag), BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageA(Hwnd(form.opt_two), BM_CLICK, 0, 0);
     EXPECT_TRUE(form.opt_two.Value());
+}
+
+// A press shows its item at once; the list tells only at the release. The
+// model knows the item before the press's handler runs, and a handler that
+// takes the selection away leaves none shown.
+TEST_F(Win32HostTest, APressOnAListReachesItsHandlerWithThePressedItem) {
+    Form lists(app, "Lists");
+    ListBox list(lists, "list");
+    lists.Move(-1, -1, 3000, 2000);
+    list.Move(120, 120, 2400, 1200);
+    list.AddItem("first");
+    list.AddItem("second");
+    std::vector<int> seen;
+    list.MouseDown.Connect([&] {
+        seen.push_back(list.ListIndex());
+        list.SetListIndex(ListControl::kNone);
+    });
+    lists.Show();
+    RECT second{};
+    SendMessageA(Hwnd(list), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    const LPARAM at = MAKELPARAM(second.left + 4, second.top + 2);
+    PostMessageA(Hwnd(list), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    app.DoEvents();
+    EXPECT_EQ(seen, std::vector<int>{1});
+    EXPECT_EQ(SendMessageA(Hwnd(list), LB_GETCURSEL, 0, 0), LB_ERR);
+    PostMessageA(Hwnd(list), WM_LBUTTONUP, 0, at);
+    app.DoEvents();
+    lists.Unload();
 }
 
 TEST_F(Win32HostTest, TypedTextReachesTheModelOnce) {
