@@ -50,7 +50,15 @@ std::string FrmMain::ExeName() const {
 }
 
 bool FrmMain::Form_Load() {
-    // The tray control comes up with its window, before the load handler.
+    StartLog();
+    // Before the tray control comes up: a second start must not show an icon
+    // even for a moment.
+    if (services_.instance.AnotherInstanceRunning()) {
+        log_.WriteLog("Previous Instance");
+        // Ends at once: nothing of the unload runs.
+        unloaded_ = true;
+        return false;
+    }
     SysTrayContainer container;
     container.window = window_;
     container.icon = pictures_.windowIcon;
@@ -58,14 +66,6 @@ bool FrmMain::Form_Load() {
     SysTray1.Start(container, SysTrayProperties{});
     ConnectTrayEvents();
 
-    StartLog();
-    if (services_.instance.AnotherInstanceRunning()) {
-        log_.WriteLog("Previous Instance");
-        // Ends at once: nothing of the unload runs.
-        unloaded_ = true;
-        SysTray1.End();
-        return false;
-    }
     settings_.Save("General", "Path", Folder());
     tunerInstalled_ = TunerInstalledIn(services_.files, Folder());
     NoteFirstRun();
@@ -124,8 +124,15 @@ void FrmMain::LogInterfaces() {
 }
 
 void FrmMain::ConnectTrayEvents() {
-    SysTray1.LeftClick = [this] { mnuShow_Click(); };
-    SysTray1.DoubleLeftClick = [this] { mnuShow_Click(); };
+    SysTray1.LeftClick = [this] {
+        leftClickToggled_ = true;
+        mnuShow_Click();
+    };
+    // The press that began a double click has toggled the window already.
+    SysTray1.DoubleLeftClick = [this] {
+        if (!leftClickToggled_) mnuShow_Click();
+        leftClickToggled_ = false;
+    };
     SysTray1.RightClick = [this] { ShowMainMenu(); };
     SysTray1.MouseDown = [this](int button) {
         if (button == kMiddle) mnuStatistics_Click();

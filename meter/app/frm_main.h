@@ -138,6 +138,7 @@ class FrmMain : public MeterHost {
     mLogging log_;
     bool tunerInstalled_ = false;
     bool unloaded_ = false;
+    bool leftClickToggled_ = false;  // a press of the left button showed or hid the meter
     std::vector<std::string> themes_;
     std::unique_ptr<cGraph> netGraph_;
     std::unique_ptr<cNetStatus> netStat_;

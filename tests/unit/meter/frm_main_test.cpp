@@ -154,6 +154,25 @@ TEST_F(FrmMainTest, AnEarlierInstanceEndsTheStartWithOneLogLine) {
               (std::vector<std::string>{std::string(50, '='), "Dapplet build: 7 Loading...",
                                         "frmMain_Load", "Previous Instance"}));
     EXPECT_EQ(Setting("General", "Path"), "<absent>");
+    for (const NotifyIconCall& call : shell.calls) {
+        EXPECT_NE(call.operation, kNimAdd) << "no icon, not even for a moment";
+    }
+}
+
+TEST_F(FrmMainTest, ATrayDoubleClickTogglesTheMeterWindowOnce) {
+    Save("Graph", "ShowOnStartup", "False");
+    auto form = Load();
+    const auto tray = [&](std::intptr_t code) {
+        hooks.Send(kMainWindow, form->SysTray1.CallbackMessage(), 0, code);
+    };
+    constexpr std::intptr_t kDown = 0x201, kUp = 0x202, kDouble = 0x203;
+    for (std::intptr_t code : {kDown, kUp, kDouble, kUp}) tray(code);
+    EXPECT_TRUE(form->MeterVisible) << "opened by the press, left open by the double click";
+    for (std::intptr_t code : {kDown, kUp, kDouble, kUp}) tray(code);
+    EXPECT_FALSE(form->MeterVisible);
+    tray(kDown);
+    tray(kUp);
+    EXPECT_TRUE(form->MeterVisible) << "single clicks still toggle";
 }
 
 TEST_F(FrmMainTest, EachSecondSetsTheTrayPictureAndTooltipAndFeedsTheGraph) {
