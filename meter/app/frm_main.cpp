@@ -92,14 +92,14 @@ bool FrmMain::Form_Load() {
 
     log_.WriteLog("Adding SysTray");
     SysTray1.SetVisible(true);
-    if (ParseFlag(settings_.Get("Graph", "ShowOnStartup", "True")).value_or(true)) {
+    if (StoredFlag(settings_, "Graph", "ShowOnStartup", true)) {
         mnuShow_Click();
     }
     return true;
 }
 
 void FrmMain::StartLog() {
-    log_.Enabled = ParseFlag(settings_.Get("Settings", "Logging", "False")).value_or(false);
+    log_.Enabled = StoredFlag(settings_, "Settings", "Logging", false);
     log_.OpenLog(Folder() + ExeName() + "Log.txt");
     log_.WriteLog(std::string(50, '='));
     log_.WriteLog(std::string(kMeterTitle) + " build: " + std::to_string(revision_) +

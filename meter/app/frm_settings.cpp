@@ -116,16 +116,12 @@ void FrmSettings::Form_Load() {
     chkAlpha_Click();
 
     MeterSettings& settings = main_.Settings();
-    chkShowGraph.SetValue(
-        TickFor(ParseFlag(settings.Get("Graph", "ShowOnStartup", "True")).value_or(true)));
+    chkShowGraph.SetValue(TickFor(StoredFlag(settings, "Graph", "ShowOnStartup", true)));
     chkStartup.SetValue(TickFor(main_.RunValuePresent()));
     LoadScale();
-    chkNumerical.SetValue(
-        TickFor(ParseFlag(settings.Get("Graph", "Show Numerical Values", "True")).value_or(true)));
-    chkGridlines.SetValue(
-        TickFor(ParseFlag(settings.Get("Graph", "Show Gridlines", "True")).value_or(true)));
-    chkBorder.SetValue(
-        TickFor(!ParseFlag(settings.Get("Position", "NoBorder", "False")).value_or(false)));
+    chkNumerical.SetValue(TickFor(StoredFlag(settings, "Graph", "Show Numerical Values", true)));
+    chkGridlines.SetValue(TickFor(StoredFlag(settings, "Graph", "Show Gridlines", true)));
+    chkBorder.SetValue(TickFor(!StoredFlag(settings, "Position", "NoBorder", false)));
     LoadAlpha();
 
     SetCaption(std::string(kMeterTitle) + " Settings");
