@@ -87,10 +87,13 @@ TEST_F(FrmSettingsTest, LoadTakesTheInterfaceScaleFlagsAndRunValue) {
     Click(dialog.cmdCancel);
     EXPECT_FALSE(main->SettingsVisible);
 
-    // Without interfaces only the sum is offered.
+    // Without interfaces only the sum is offered; the tray's extra button opens it too.
     interfaces.rows.clear();
     main->NetStat()->SetInterface("");
-    EXPECT_EQ(Open().cmbInt.ListCount(), 1);
+    constexpr std::intptr_t kExtraButtonDown = 0x20B;
+    hooks.Send(kMainWindow, main->SysTray1.CallbackMessage(), 0, kExtraButtonDown);
+    EXPECT_TRUE(main->frmSettings().Visible());
+    EXPECT_EQ(main->frmSettings().cmbInt.ListCount(), 1);
 }
 
 TEST_F(FrmSettingsTest, ApplyChangesTheLiveObjectsStoresTheRestAndRebuildsTheMeterWindow) {
