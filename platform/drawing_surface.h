@@ -43,6 +43,8 @@ class DrawingSurface {
     virtual void KeepAsBackground() = 0;
     // Drops the kept background; the frame drawn so far is left as it is.
     virtual void ClearKeptBackground() = 0;
+    // False also after the surface dropped it itself (a new size).
+    virtual bool HasKeptBackground() const = 0;
 
     virtual void SetPenColor(Colour colour) = 0;
     virtual void SetPenStyle(PenStyle style) = 0;

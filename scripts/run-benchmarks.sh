@@ -2,7 +2,7 @@
 # Builds the benchmark programs and prints their figures: natively (the
 # pixel surface of the tests; the hosts file's reading and writing, optimised
 # as shipped) and under Wine (the GDI surface the programs use, the hosts
-# editor's list box).
+# editor's list box), and the sampler's soak over a million scripted ticks.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -12,7 +12,7 @@ jobs=$(nproc)
 cmake --preset native >/dev/null
 cmake --build build/native -j "$jobs" --target graph_benchmark
 cmake --preset native-release >/dev/null
-cmake --build build/native-release -j "$jobs" --target hosts_benchmark
+cmake --build build/native-release -j "$jobs" --target hosts_benchmark sampler_soak_benchmark
 wine_tree=build/win32
 qn_host_runs_32bit || wine_tree=build/win64
 cmake --preset "$(basename "$wine_tree")" >/dev/null
@@ -23,6 +23,8 @@ echo "== native (pixel surface)"
 build/native/bin/graph_benchmark
 echo "== native, optimised (hosts file: read, remove duplicates, write)"
 build/native-release/bin/hosts_benchmark
+echo "== native, optimised (sampler: a million ticks of wraps, resets, vanishings and late ticks)"
+build/native-release/bin/sampler_soak_benchmark
 echo "== Wine ($wine_tree, GDI surface)"
 qn_wine_env "$wine_tree"
 qn_wine_prefix

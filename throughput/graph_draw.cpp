@@ -55,7 +55,11 @@ void cGraph::RenderBackground(DrawingSurface& surface, bool refresh) {
     }
     const int width = surface.WidthPixels();
     const int height = surface.HeightPixels();
-    if (!refresh && width == renderedWidth_ && height == renderedHeight_) return;
+    // A surface drops its kept background when it changes size, even when it
+    // comes back to the size last rendered.
+    const bool kept =
+        surface.HasKeptBackground() && width == renderedWidth_ && height == renderedHeight_;
+    if (!refresh && kept) return;
     mBenchmark bench(clock_);
     bench.StartBenchmark();
     if (StretchBackground)

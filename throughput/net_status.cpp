@@ -1,15 +1,9 @@
 #include "throughput/net_status.h"
 
 #include "throughput/net_status_table.h"
+#include "throughput/tick_seconds.h"
 
 namespace qn {
-
-std::int32_t CounterDifference(std::uint32_t later, std::uint32_t earlier) {
-    const std::uint32_t difference = later - earlier;
-    // Two's complement without relying on an implementation-defined cast.
-    return difference <= 0x7FFFFFFFu ? static_cast<std::int32_t>(difference)
-                                     : -static_cast<std::int32_t>(~difference) - 1;
-}
 
 cNetStatus::cNetStatus(InterfaceTable& table, MTimer& timers, mLogging& log)
     : table_(table), timers_(timers), log_(log) {
@@ -35,20 +29,25 @@ void cNetStatus::Start() {
 
 void cNetStatus::SetInterface(const std::string& name) {
     interface_ = name;
-    lastIn_ = 0;
-    lastOut_ = 0;
+    baselines_.Clear();
+    baselineTaken_ = false;
 }
 
 void cNetStatus::Timer_ThatTime() {
-    const std::uint32_t in = mNetStatus::GetInOctets(table_, interface_);
-    const std::uint32_t out = mNetStatus::GetOutOctets(table_, interface_);
-    if (lastIn_ == 0) lastIn_ = in;
-    if (lastOut_ == 0) lastOut_ = out;
-    const std::int32_t dIn = CounterDifference(in, lastIn_);
-    const std::int32_t dOut = CounterDifference(out, lastOut_);
-    if (Status) Status(dIn, dOut);
-    lastIn_ = in;
-    lastOut_ = out;
+    const std::uint32_t now = timers_.TimerClock().TickCount();
+    const std::uint32_t elapsed = now - lastTick_;  // wraps as the tick count does
+    lastTick_ = now;
+    int seconds = SecondsCovered(elapsed);
+    if (!baselineTaken_ || elapsed > kLongestMeasuredGapMs) {
+        baselines_.Clear();
+        baselineTaken_ = true;
+        seconds = 1;
+    }
+    const ByteCounts carried =
+        baselines_.Advance(mNetStatus::WatchedRows(table_, interface_), elapsed);
+    for (const RateSample& sample : ShareOverSeconds(carried, seconds)) {
+        if (Status) Status(sample.in, sample.out);
+    }
 }
 
 }  // namespace qn

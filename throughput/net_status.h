@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/interface_table.h"
+#include "throughput/counter_baselines.h"
 #include "throughput/logging.h"
 #include "throughput/timer.h"
 
@@ -29,11 +30,13 @@ class cNetStatus {
     // A new interface takes a fresh baseline on the next tick.
     void SetInterface(const std::string& name);
 
-    // Raised on every tick with the bytes in and out since the last one.
+    // Raised once for each second since the last tick with the bytes in and
+    // out of that second; a late tick's bytes are shared over its seconds.
     std::function<void(std::int32_t lIn, std::int32_t lOut)> Status;
 
-    // One tick: reads both counters, reports the differences, keeps the
-    // readings. The first tick after a change reports (0, 0).
+    // One tick: reads the watched rows, reports what they carried, keeps the
+    // readings. The first tick after a start, a change or a very long gap
+    // reports (0, 0).
     void Timer_ThatTime();
 
   private:
@@ -44,12 +47,9 @@ class cNetStatus {
     mLogging& log_;
     std::shared_ptr<CTimer> timer_;
     std::string interface_;
-    std::uint32_t lastIn_ = 0;  // 0: no baseline yet
-    std::uint32_t lastOut_ = 0;
+    CounterBaselines baselines_;
+    bool baselineTaken_ = false;
+    std::uint32_t lastTick_ = 0;
 };
-
-// later - earlier of a counter that wraps at 2^32, read as signed: the true
-// small increment across a wrap.
-std::int32_t CounterDifference(std::uint32_t later, std::uint32_t earlier);
 
 }  // namespace qn

@@ -49,4 +49,13 @@ std::uint32_t GetOutOctets(InterfaceTable& table, const std::string& name) {
     return Octets(table, name, [](const InterfaceRow& row) { return row.outOctets; });
 }
 
+std::vector<InterfaceRow> WatchedRows(InterfaceTable& table, const std::string& name) {
+    std::vector<InterfaceRow> rows = ReadRows(table);
+    if (name.empty()) return rows;
+    for (InterfaceRow& row : rows) {
+        if (row.description == name) return {std::move(row)};
+    }
+    return {};
+}
+
 }  // namespace qn::mNetStatus

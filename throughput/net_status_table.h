@@ -19,5 +19,8 @@ std::vector<std::string> EnumInterfaces(InterfaceTable& table);
 // empty name (wrapping at 2^32); 0 when no row has the name.
 std::uint32_t GetInOctets(InterfaceTable& table, const std::string& name);
 std::uint32_t GetOutOctets(InterfaceTable& table, const std::string& name);
+// The rows a name watches, from one reading: all for the empty name, else the
+// first row of that name, else none.
+std::vector<InterfaceRow> WatchedRows(InterfaceTable& table, const std::string& name);
 
 }  // namespace qn::mNetStatus

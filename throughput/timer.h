@@ -65,6 +65,7 @@ class MTimer {
     // The highest slot (from 1) ever occupied.
     std::uint16_t HighWaterMark() const { return highWater_; }
     const std::string& ProgramName() const { return programName_; }
+    Clock& TimerClock() const { return clock_; }
 
   private:
     friend class CTimer;

@@ -1,10 +1,12 @@
 #include "meter/app/frm_main.h"
 
+#include <exception>
+
 #include "meter/app/meter_identity.h"
 #include "meter/app/tray_callback.h"
 #include "meter/app/tray_status.h"
 #include "meter/app/tuner_presence.h"
-#include "meter/config/registry_class.h"
+#include "meter/config/registry_settings.h"
 #include "support/number_parse.h"
 #include "throughput/net_status_table.h"
 #include "version.h"
@@ -13,7 +15,9 @@ namespace qn::meter {
 
 namespace {
 
-constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The Run key as the registry operations name it: under "Software\".
+constexpr const char* kRunApplication = "Microsoft\\Windows\\CurrentVersion";
+constexpr const char* kRunSection = "Run";
 
 std::string WelcomeText(const std::string& title) {
     return title +
@@ -49,8 +53,20 @@ std::string FrmMain::ExeName() const {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string FrmMain::ProgramPath() const {
+    return Folder() + ExeName() + ".exe";
+}
+
 bool FrmMain::Form_Load() {
-    // The tray control comes up with its window, before the load handler.
+    StartLog();
+    // Before the tray control comes up: a second start must not show an icon
+    // even for a moment.
+    if (services_.instance.AnotherInstanceRunning()) {
+        log_.WriteLog("Previous Instance");
+        // Ends at once: nothing of the unload runs.
+        unloaded_ = true;
+        return false;
+    }
     SysTrayContainer container;
     container.window = window_;
     container.icon = pictures_.windowIcon;
@@ -58,14 +74,6 @@ bool FrmMain::Form_Load() {
     SysTray1.Start(container, SysTrayProperties{});
     ConnectTrayEvents();
 
-    StartLog();
-    if (services_.instance.AnotherInstanceRunning()) {
-        log_.WriteLog("Previous Instance");
-        // Ends at once: nothing of the unload runs.
-        unloaded_ = true;
-        SysTray1.End();
-        return false;
-    }
     settings_.Save("General", "Path", Folder());
     tunerInstalled_ = TunerInstalledIn(services_.files, Folder());
     NoteFirstRun();
@@ -74,6 +82,7 @@ bool FrmMain::Form_Load() {
     LogInterfaces();
 
     netGraph_ = std::make_unique<cGraph>(services_.drawing, log_, services_.clock, Folder());
+    netStatistics_ = std::make_unique<cNetStatistics>(log_);
     ApplyGraphSettings(settings_, *netGraph_);
 
     netStat_ = std::make_unique<cNetStatus>(services_.interfaces, services_.timers, log_);
@@ -83,14 +92,14 @@ bool FrmMain::Form_Load() {
 
     log_.WriteLog("Adding SysTray");
     SysTray1.SetVisible(true);
-    if (ParseFlag(settings_.Get("Graph", "ShowOnStartup", "True")).value_or(true)) {
+    if (StoredFlag(settings_, "Graph", "ShowOnStartup", true)) {
         mnuShow_Click();
     }
     return true;
 }
 
 void FrmMain::StartLog() {
-    log_.Enabled = ParseFlag(settings_.Get("Settings", "Logging", "False")).value_or(false);
+    log_.Enabled = StoredFlag(settings_, "Settings", "Logging", false);
     log_.OpenLog(Folder() + ExeName() + "Log.txt");
     log_.WriteLog(std::string(50, '='));
     log_.WriteLog(std::string(kMeterTitle) + " build: " + std::to_string(revision_) +
@@ -102,12 +111,7 @@ void FrmMain::NoteFirstRun() {
     if (LeadingNumber(settings_.Get("Settings", "FirstRun", "1")) != 1.0) return;
     log_.WriteLog("First Run");
     settings_.Save("Settings", "FirstRun", "0");
-    cRegistry run(services_.registry);
-    run.SetClassKey(kHkeyCurrentUser);
-    run.SetSectionKey(kRunKey);
-    run.SetValueKey(kMeterTitle);
-    run.SetValueType(kRegSz);
-    run.SetValue(Folder() + ExeName() + ".exe");
+    WriteRunValue();
     SysTray1.ShowBaloonNotification(WelcomeText(kMeterTitle),
                                     "Welcome to " + std::string(kMeterTitle) + "!", kNiifInfo);
 }
@@ -124,8 +128,15 @@ void FrmMain::LogInterfaces() {
 }
 
 void FrmMain::ConnectTrayEvents() {
-    SysTray1.LeftClick = [this] { mnuShow_Click(); };
-    SysTray1.DoubleLeftClick = [this] { mnuShow_Click(); };
+    SysTray1.LeftClick = [this] {
+        leftClickToggled_ = true;
+        mnuShow_Click();
+    };
+    // The press that began a double click has toggled the window already.
+    SysTray1.DoubleLeftClick = [this] {
+        if (!leftClickToggled_) mnuShow_Click();
+        leftClickToggled_ = false;
+    };
     SysTray1.RightClick = [this] { ShowMainMenu(); };
     SysTray1.MouseDown = [this](int button) {
         if (button == kMiddle) mnuStatistics_Click();
@@ -154,6 +165,58 @@ void FrmMain::NetStat_Status(std::int32_t lIn, std::int32_t lOut) {
     const bool drawData = true;
     const bool refreshBackground = false;
     netGraph_->DrawGraph(drawData, refreshBackground);
+    netStatistics_->AddData(lIn, lOut);
+    if (StatisticsVisible && frmStatistics_) frmStatistics_->UpdateStats();
+}
+
+void FrmMain::ResetStatistics() {
+    netStatistics_.reset();
+    netStatistics_ = std::make_unique<cNetStatistics>(log_);
+}
+
+FrmStatistics& FrmMain::frmStatistics() {
+    if (!frmStatistics_) frmStatistics_ = std::make_unique<FrmStatistics>(services_.app, *this);
+    return *frmStatistics_;
+}
+
+FrmSettings& FrmMain::frmSettings() {
+    if (!frmSettings_) frmSettings_ = std::make_unique<FrmSettings>(services_.app, *this);
+    return *frmSettings_;
+}
+
+void FrmMain::mnuStatistics_Click() {
+    frmStatistics().Show();
+}
+
+void FrmMain::mnuSettings_Click() {
+    frmSettings().Show();
+}
+
+void FrmMain::RebuildMeter() {
+    windows_.UnloadMeter();
+    windows_.LoadMeter();
+}
+
+bool FrmMain::RunValuePresent() {
+    const char* const absent = "NOPE";
+    return RegGetSetting(services_.registry, kHkeyCurrentUser, kRunApplication, kRunSection,
+                         kMeterTitle, absent) != absent;
+}
+
+void FrmMain::WriteRunValue() {
+    RegSaveSetting(services_.registry, kHkeyCurrentUser, kRunApplication, kRunSection, kMeterTitle,
+                   ProgramPath());
+}
+
+void FrmMain::DeleteRunValue() {
+    RegDeleteSetting(services_.registry, kHkeyCurrentUser, kRunApplication, kRunSection,
+                     kMeterTitle);
+}
+
+void FrmMain::UnloadAll() {
+    windows_.UnloadAll();
+    if (frmStatistics_ && frmStatistics_->Loaded()) frmStatistics_->Unload();
+    if (frmSettings_ && frmSettings_->Loaded()) frmSettings_->Unload();
 }
 
 std::vector<MenuEntry> FrmMain::mnuMain() const {
@@ -219,8 +282,16 @@ void FrmMain::mnuQuillon_Click() {
 }
 
 void FrmMain::mnuExit_Click() {
-    Form_Unload();
+    // The program ends even when the settings could not be saved; the error
+    // is reported after.
+    std::exception_ptr error;
+    try {
+        Form_Unload();
+    } catch (...) {
+        error = std::current_exception();
+    }
     windows_.EndProgram();
+    if (error) std::rethrow_exception(error);
 }
 
 void FrmMain::mnuMain_Click() {
@@ -241,15 +312,29 @@ void FrmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     log_.WriteLog("frmMain_Unload");
-    if (netGraph_ && netStat_) SaveGraphSettings(settings_, *netGraph_, *netStat_);
+    // A setting that cannot be written must not keep the rest of the end
+    // from running: the first such error is raised once all is released.
+    std::exception_ptr error;
+    const auto keepError = [&error](const auto& step) {
+        try {
+            step();
+        } catch (...) {
+            if (!error) error = std::current_exception();
+        }
+    };
+    keepError([this] {
+        if (netGraph_ && netStat_) SaveGraphSettings(settings_, *netGraph_, *netStat_);
+    });
     log_.WriteLog("Unloading All");
-    windows_.UnloadAll();
+    keepError([this] { UnloadAll(); });
     log_.WriteLog("Cleaning up...");
     windows_.DeleteMenuPictures();
     netStat_.reset();
     netGraph_.reset();
+    netStatistics_.reset();
     SysTray1.End();
     log_.WriteLog("End");
+    if (error) std::rethrow_exception(error);
 }
 
 }  // namespace qn::meter

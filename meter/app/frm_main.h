@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "meter/app/frm_settings.h"
+#include "meter/app/frm_statistics.h"
 #include "meter/app/main_menu.h"
 #include "meter/app/meter_host.h"
+#include "meter/app/net_statistics.h"
 #include "meter/app/registry_meter_settings.h"
 #include "meter/app/sys_tray.h"
 #include "meter/config/registry_services.h"
@@ -26,6 +29,7 @@
 #include "throughput/net_status.h"
 #include "throughput/subclass.h"
 #include "throughput/timer.h"
+#include "ui/application.h"
 
 namespace qn::meter {
 
@@ -43,6 +47,8 @@ struct MeterServices {
     Processes& processes;
     NotifyIconShell& shell;
     GSubclass hooks;
+    // Runs the statistics window and the settings dialog.
+    ui::Application& app;
 };
 
 // The windows frmMain opens and closes, reached through the Win32 layer.
@@ -52,7 +58,9 @@ class MeterWindows {
     // frmMeter; it tells the main window itself that it is open.
     virtual void LoadMeter() = 0;
     virtual void UnloadMeter() = 0;
-    // Every window of the program but the main one.
+    // Puts the meter window, if open, above other topmost windows again.
+    virtual void KeepMeterOnTop() {}
+    // Every window of the program but the main one and the forms it owns.
     virtual void UnloadAll() = 0;
     virtual void SetTaskVisible(bool visible) = 0;
     // A plain OK box with the program's title.
@@ -96,6 +104,23 @@ class FrmMain : public MeterHost {
     SysTray SysTray1;
 
     cNetStatus* NetStat() { return netStat_.get(); }
+    cNetStatistics& NetStatistics() { return *netStatistics_; }
+    // A new, empty cNetStatistics in place of the current one.
+    void ResetStatistics();
+    InterfaceTable& Interfaces() { return services_.interfaces; }
+    // The statistics window and the settings dialog, made when first asked.
+    FrmStatistics& frmStatistics();
+    FrmSettings& frmSettings();
+    // The meter window made again with the stored border and transparency.
+    void RebuildMeter();
+    void KeepMeterOnTop() { windows_.KeepMeterOnTop(); }
+    // The value that starts the meter when the user logs on.
+    bool RunValuePresent();
+    void WriteRunValue();
+    // Raises the registry's error when the Run key cannot be opened.
+    void DeleteRunValue();
+    // Closes every open window of the program.
+    void UnloadAll();
     // The menu as it pops up now: "Show" or "Hide", the tuner item, the themes.
     std::vector<MenuEntry> mnuMain() const;
     // A command id of the menu (WM_COMMAND).
@@ -103,8 +128,8 @@ class FrmMain : public MeterHost {
 
     void NetStat_Status(std::int32_t lIn, std::int32_t lOut);
     void mnuShow_Click();
-    void mnuStatistics_Click() {}
-    void mnuSettings_Click() {}
+    void mnuStatistics_Click();
+    void mnuSettings_Click();
     void mnuTheme_Click(int Index);
     void mnuThemeCustom_Click() {}
     void mnuQuillon_Click();
@@ -128,6 +153,7 @@ class FrmMain : public MeterHost {
     void ConnectTrayEvents();
     std::string Folder() const;
     std::string ExeName() const;
+    std::string ProgramPath() const;
 
     MeterServices& services_;
     MeterWindows& windows_;
@@ -138,9 +164,14 @@ class FrmMain : public MeterHost {
     mLogging log_;
     bool tunerInstalled_ = false;
     bool unloaded_ = false;
+    bool leftClickToggled_ = false;  // a press of the left button showed or hid the meter
     std::vector<std::string> themes_;
     std::unique_ptr<cGraph> netGraph_;
     std::unique_ptr<cNetStatus> netStat_;
+    std::unique_ptr<cNetStatistics> netStatistics_;
+    // Last: the forms refer to everything above.
+    std::unique_ptr<FrmStatistics> frmStatistics_;
+    std::unique_ptr<FrmSettings> frmSettings_;
 };
 
 }  // namespace qn::meter

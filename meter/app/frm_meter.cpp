@@ -62,6 +62,7 @@ void FrmMeter::Form_Load() {
     Anchor.AddControl(picture1_, kAnchorAllEdges);
 
     Sizer = std::make_unique<cSizeMoveHelper>(services_.hooks, services_.frame);
+    Sizer->EnterSizeMove = [this] { Sizer_EnterSizeMove(); };
     Sizer->ExitSizeMove = [this] { Sizer_ExitSizeMove(); };
     Sizer->Sizing = [this](std::int32_t& lLeft, std::int32_t& lTop, std::int32_t& lWidth,
                            std::int32_t& lHeight) { Sizer_Sizing(lLeft, lTop, lWidth, lHeight); };
@@ -96,6 +97,8 @@ void FrmMeter::ShowGraph() {
     const FrameRect client = frame.ClientRect(picture1_);
     surface_ = services_.drawing.SurfaceFor(picture1_, client.Width(), client.Height());
     cGraph& graph = host_.NetGraph();
+    // An opening is never part of a size loop: it shows the background.
+    graph.IgnoreBack = false;
     graph.SetPicture(surface_.get());
     graph.DrawGraph(false, false);
     frame.RepaintNow(form_);
@@ -123,7 +126,9 @@ void FrmMeter::Form_Unload() {
 void FrmMeter::Form_Resize() {
     Anchor.DoResize();
     cGraph& graph = host_.NetGraph();
-    if (graph.LastBench >= kSlowBackgroundMs && !graph.IgnoreBack) {
+    // Only the user's sizing redraws often enough for a slow background to
+    // matter; sizes set while loading must not leave it out.
+    if (userSizing_ && graph.LastBench >= kSlowBackgroundMs && !graph.IgnoreBack) {
         graph.IgnoreBack = true;
         host_.Log().WriteLog("frmMeter Performance Corrected.  Violation: " +
                              std::to_string(graph.LastBench) + "ms");
@@ -155,12 +160,23 @@ void FrmMeter::Picture1_MouseDown(std::int32_t Button) {
     }
 }
 
+void FrmMeter::Sizer_EnterSizeMove() {
+    userSizing_ = true;
+}
+
 void FrmMeter::Sizer_ExitSizeMove() {
+    userSizing_ = false;
     Redraw();
 }
 
-void FrmMeter::Sizer_Sizing(std::int32_t&, std::int32_t&, std::int32_t& lWidth, std::int32_t&) {
-    if (lWidth > kMaximumWidthPixels) lWidth = kMaximumWidthPixels;
+void FrmMeter::Sizer_Sizing(std::int32_t& lLeft, std::int32_t&, std::int32_t& lWidth,
+                            std::int32_t&) {
+    if (lWidth <= kMaximumWidthPixels) return;
+    // A left edge dragged too far stops there: the right edge stays put.
+    if (lLeft != services_.frame.WindowRect(form_).left) {
+        lLeft += lWidth - kMaximumWidthPixels;
+    }
+    lWidth = kMaximumWidthPixels;
 }
 
 // With its background back, the whole graph.

@@ -47,6 +47,7 @@ class FrmMeter {
     void Form_Resize();
     void Picture1_DblClick();
     void Picture1_MouseDown(std::int32_t Button);
+    void Sizer_EnterSizeMove();
     void Sizer_ExitSizeMove();
     void Sizer_Sizing(std::int32_t& lLeft, std::int32_t& lTop, std::int32_t& lWidth,
                       std::int32_t& lHeight);
@@ -68,6 +69,7 @@ class FrmMeter {
     WindowHandle form_;
     WindowHandle picture1_;
     std::unique_ptr<DrawingSurface> surface_;  // Picture1 as the graph's picture
+    bool userSizing_ = false;                  // inside the user's size/move loop
 };
 
 }  // namespace qn::meter

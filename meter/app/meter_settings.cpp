@@ -47,6 +47,11 @@ std::optional<bool> ParseFlag(const std::string& text) {
     return LeadingNumber(text) != 0.0;
 }
 
+bool StoredFlag(MeterSettings& settings, const std::string& section, const std::string& name,
+                bool fallback) {
+    return ParseFlag(settings.Get(section, name, FlagText(fallback))).value_or(fallback);
+}
+
 std::optional<std::int32_t> ParseWhole(const std::string& text) {
     if (!IsNumberText(text)) return std::nullopt;
     return RoundToInt32(LeadingNumber(text));

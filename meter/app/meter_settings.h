@@ -27,6 +27,9 @@ std::string FlagText(bool value);
 // A stored flag: "True"/"False" in any case, or a number (not 0 is true);
 // nothing for any other text, which leaves the setting as it was.
 std::optional<bool> ParseFlag(const std::string& text);
+// A stored flag, or fallback when it is missing or does not read as one.
+bool StoredFlag(MeterSettings& settings, const std::string& section, const std::string& name,
+                bool fallback);
 // A stored whole number (colours, the scale), rounded half-to-even; nothing
 // for text that is no number or does not fit 32 bits.
 std::optional<std::int32_t> ParseWhole(const std::string& text);

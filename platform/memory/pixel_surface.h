@@ -55,7 +55,7 @@ class PixelSurface : public DrawingSurface {
     const std::vector<PrintedText>& Texts() const { return texts_; }
     bool Hidden() const { return hidden_; }
     int ShowCount() const { return shows_; }
-    bool HasKeptBackground() const { return kept_.has_value(); }
+    bool HasKeptBackground() const override { return kept_.has_value(); }
     void SetTextMeasure(TextMeasure measure) { measure_ = std::move(measure); }
 
     void Hide() override { hidden_ = true; }

@@ -39,6 +39,7 @@ class GdiSurface : public DrawingSurface {
     void SetBackColor(Colour colour) override { backColour_ = colour; }
     void KeepAsBackground() override;
     void ClearKeptBackground() override;
+    bool HasKeptBackground() const override { return kept_ != nullptr; }
     void SetPenColor(Colour colour) override;
     void SetPenStyle(PenStyle style) override;
     void Line(int x1, int y1, int x2, int y2) override;

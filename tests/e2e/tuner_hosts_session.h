@@ -108,6 +108,15 @@ inline std::vector<std::string> ReadCopies() {
     return names;
 }
 
+// The read copies made since before was taken.
+inline std::vector<std::string> ReadCopiesSince(const std::vector<std::string>& before) {
+    std::vector<std::string> added;
+    for (const std::string& name : ReadCopies()) {
+        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
+    }
+    return added;
+}
+
 // The label a user reads beside caption: the nearest static control to its
 // right on the same row.
 inline HWND LabelRightOf(HWND window, const std::string& caption) {
@@ -162,16 +171,7 @@ class TunerHostsSession : public TunerRunOnMachine {
         return {localCopy_, backupCopy_, hosts_ + ".new", BesideProgram("Disabled Hosts.qlh")};
     }
 
-    std::vector<std::string> NewReadCopies() const {
-        std::vector<std::string> added;
-        for (const std::string& name : ReadCopies()) {
-            if (std::find(readCopiesBefore_.begin(), readCopiesBefore_.end(), name) ==
-                readCopiesBefore_.end()) {
-                added.push_back(name);
-            }
-        }
-        return added;
-    }
+    std::vector<std::string> NewReadCopies() const { return ReadCopiesSince(readCopiesBefore_); }
 
     void Start() {
         ASSERT_NO_FATAL_FAILURE(StartClassic());

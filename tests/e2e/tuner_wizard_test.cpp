@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,13 @@ TEST_P(TunerWizard, TheFavoritesImportIsSavedWithoutShowingTheEditor) {
     ASSERT_FALSE(favorites.empty()) << "no Favorites folder in the prefix";
     const std::string hosts = HostsPathOn(GetParam().name);
     const SavedFile savedHosts(hosts);
+    // The editor keeps the file as it read it in the tuner's folder.
+    const std::vector<std::string> copiesBefore = ReadCopies();
+    std::shared_ptr<void> removeCopies(nullptr, [&copiesBefore](void*) {
+        for (const std::string& name : ReadCopiesSince(copiesBefore)) {
+            DeleteFileA(BesideProgram(name).c_str());
+        }
+    });
     ASSERT_TRUE(WriteText(hosts, "10.0.0.5 printer\r\n"));
     MadeFiles made;
     const std::string folder = favorites + "\\" + kFavoritesFolderName;

@@ -3,6 +3,7 @@
 #include "meter/app/meter_identity.h"
 #include "meter/app/resource_ids.h"
 #include "meter/app/win32/popup_menu_win32.h"
+#include "platform/win32/escaped_error.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -75,7 +76,13 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return window->HandleMessage(message, wParam, lParam);
+    try {
+        return window->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Raised again by the message loop, which shows it.
+        qn::win32::KeepEscapedError();
+        return 0;
+    }
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,13 +94,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kMeterClosedMessage:
             meter_.reset();
             return 0;
+        case WM_ENDSESSION:
+            // Windows ends the process soon after this, without WM_DESTROY:
+            // everything is saved now, once.
+            if (wParam && form_) form_->Form_Unload();
+            return 0;
         case WM_DESTROY:
-            // Closed from outside (the session ends): the program ends as
-            // after Exit.
-            if (form_) form_->Form_Unload();
+            // Closed from outside: the program ends as after Exit. It ends
+            // even when saving fails.
             SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             PostQuitMessage(0);
+            if (form_) form_->Form_Unload();
             return 0;
         default:
             return DefWindowProcA(hwnd_, message, wParam, lParam);
@@ -107,6 +119,10 @@ void MainWindow::LoadMeter() {
 
 void MainWindow::UnloadMeter() {
     meter_.reset();
+}
+
+void MainWindow::KeepMeterOnTop() {
+    if (meter_) meter_->KeepOnTop();
 }
 
 void MainWindow::UnloadAll() {

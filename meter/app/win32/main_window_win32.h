@@ -11,6 +11,7 @@
 
 #include "meter/app/frm_main.h"
 #include "meter/app/win32/menu_pictures_win32.h"
+#include "meter/app/win32/meter_window_win32.h"
 
 namespace qn::meter::win32 {
 
@@ -23,7 +24,8 @@ struct MainWindowOptions {
     int revision = 0;
     // Opens the meter window (frmMeter) for the host; null when none opened.
     // Closing is done by destroying what it returned.
-    std::function<std::shared_ptr<void>(MeterHost& host, std::function<void()> closed)> openMeter;
+    std::function<std::shared_ptr<MeterWindow>(MeterHost& host, std::function<void()> closed)>
+        openMeter;
 };
 
 class MainWindow : public MeterWindows {
@@ -45,6 +47,7 @@ class MainWindow : public MeterWindows {
     // MeterWindows
     void LoadMeter() override;
     void UnloadMeter() override;
+    void KeepMeterOnTop() override;
     void UnloadAll() override;
     void DeleteMenuPictures() override;
     void SetTaskVisible(bool) override {}
@@ -61,7 +64,7 @@ class MainWindow : public MeterWindows {
     MainWindowOptions options_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<FrmMain> form_;
-    std::shared_ptr<void> meter_;  // the open meter window, if any
+    std::shared_ptr<MeterWindow> meter_;  // the open meter window, if any
     MenuPictures menuPictures_;
 };
 

@@ -66,6 +66,10 @@ void MeterWindow::Unload() {
     DestroyWindows();
 }
 
+void MeterWindow::KeepOnTop() {
+    if (frm_) frm_->FrmBorder.SetTopMost(true);
+}
+
 void MeterWindow::DestroyWindows() {
     HWND form = form_;
     form_ = nullptr;

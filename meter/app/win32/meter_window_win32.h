@@ -29,6 +29,9 @@ class MeterWindow {
 
     // Settings written, window destroyed; later calls do nothing.
     void Unload();
+    // Above other topmost windows again (a window that left the band may
+    // have covered it).
+    void KeepOnTop();
     // Null once unloaded.
     HWND Handle() const { return form_; }
     HWND Picture1() const { return picture1_; }

@@ -70,6 +70,15 @@ TEST_F(GraphTest, BackgroundIsRenderedOnRefreshOrResizeAndTimed) {
     EXPECT_EQ(surface.Pixel(98, 60), 0x000010u) << "tiled at natural size";
     EXPECT_EQ(surface.Pixel(99, 61), 0x101000u);
 
+    // A surface that dropped its background (as a resize that ends at the
+    // rendered size does) gets it rendered again.
+    surface.ClearKeptBackground();
+    graph->LastBench = 0;
+    graph->DrawGraph(true, false);
+    EXPECT_GT(graph->LastBench, 0u);
+    EXPECT_TRUE(surface.HasKeptBackground());
+    EXPECT_EQ(surface.Pixel(98, 60), 0x000010u);
+
     graph->SetBackgroundPicture("");
     graph->DrawGraph(false, false);
     EXPECT_FALSE(surface.HasKeptBackground());

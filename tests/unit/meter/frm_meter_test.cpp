@@ -27,6 +27,7 @@ constexpr std::uint32_t kWsCaption = 0xC00000;
 constexpr std::uint32_t kWsThickFrame = 0x40000;
 constexpr std::uint32_t kWsExToolWindow = 0x80;
 constexpr std::uint32_t kWmSizing = 532;
+constexpr std::uint32_t kWmEnterSizeMove = 561;
 constexpr std::uint32_t kWmExitSizeMove = 562;
 constexpr const char* kLogPath = "C:\\Dapplet.log";
 
@@ -206,14 +207,25 @@ TEST_F(FrmMeterTest, UnloadStoresThePositionOnlyInTheNormalState) {
 
 TEST_F(FrmMeterTest, SizingKeepsTheWidthAndASlowBackgroundIsLeftOut) {
     Load();
+    Form().rect = FrameRect{0, 0, 300, 100};
     frame.rects[1] = FrameRect{0, 0, 1500, 100};
     hooks.Send(kMeterForm, kWmSizing, 2, 1);
     EXPECT_EQ(frame.rects[1], (FrameRect{0, 0, 1000, 100}));
     frame.rects[1] = FrameRect{0, 0, 999, 100};
     hooks.Send(kMeterForm, kWmSizing, 2, 1);
     EXPECT_EQ(frame.rects[1].Width(), 999);
+    // The left edge dragged past the limit stops instead of sliding the window.
+    frame.rects[1] = FrameRect{-1300, 0, 300, 100};
+    hooks.Send(kMeterForm, kWmSizing, 1, 1);
+    EXPECT_EQ(frame.rects[1], (FrameRect{-700, 0, 300, 100}));
 
+    // Sizes set outside the user's size loop (while loading) leave the
+    // background in, however slow its last rendering was.
     host.graph.LastBench = 150;
+    form->Form_Resize();
+    EXPECT_FALSE(host.graph.IgnoreBack);
+
+    hooks.Send(kMeterForm, kWmEnterSizeMove, 0, 0);
     Form().rect = FrameRect{0, 0, 400, 120};
     form->Form_Resize();
     form->Form_Resize();
@@ -229,6 +241,23 @@ TEST_F(FrmMeterTest, SizingKeepsTheWidthAndASlowBackgroundIsLeftOut) {
     host.graph.LastBench = 99;
     form->Form_Resize();
     EXPECT_FALSE(host.graph.IgnoreBack);
+}
+
+TEST_F(FrmMeterTest, AWindowOpensWithItsBackgroundAfterASlowOne) {
+    drawing.AddResource("CLOUDS", std::make_shared<PixelImage>(4, 4, 0x0A0B0C));
+    host.graph.SetStyle(2);
+    Load();
+    // The earlier window was closed inside a slow size loop.
+    host.graph.LastBench = 500;
+    hooks.Send(kMeterForm, kWmEnterSizeMove, 0, 0);
+    form->Form_Resize();
+    ASSERT_TRUE(host.graph.IgnoreBack);
+    form->Form_Unload();
+    form.reset();
+
+    Load();
+    EXPECT_FALSE(host.graph.IgnoreBack);
+    EXPECT_TRUE(drawing.lastSurface->HasKeptBackground());
 }
 
 TEST_F(FrmMeterTest, MouseButtonsDragTheWindowOrOpenTheMenus) {

@@ -3,14 +3,19 @@
 #include <memory>
 
 #include "meter/app/win32/main_window_win32.h"
+#include "meter/config/registry_settings.h"
 #include "platform/single_instance.h"
+#include "platform/win32/escaped_error.h"
 #include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_services.h"
 #include "tests/e2e/driver/loopback_traffic.h"
 #include "tests/win32/common/message_pump.h"
 #include "tests/win32/meter/shell_tray_helpers.h"
+#include "throughput/raised_error.h"
 #include "throughput/timer.h"
+#include "ui/application.h"
+#include "ui/win32/win32_host.h"
 
 namespace qn::meter::win32 {
 namespace {
@@ -30,7 +35,9 @@ class MeterMainWindow : public ::testing::Test {
     }
 
     // The hidden window, loaded, with the meter window not opened at start.
-    std::unique_ptr<MainWindow> Create() {
+    std::unique_ptr<MainWindow> Create(
+        std::function<std::shared_ptr<MeterWindow>(MeterHost&, std::function<void()>)> openMeter =
+            nullptr) {
         HKEY key = nullptr;
         RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Dapplet\\Graph", &key);
         RegSetValueExA(key, "ShowOnStartup", 0, REG_SZ, reinterpret_cast<const BYTE*>("False"), 6);
@@ -38,11 +45,14 @@ class MeterMainWindow : public ::testing::Test {
         MainWindowOptions options;
         options.instance = GetModuleHandleA(nullptr);
         options.services = &services;
+        options.openMeter = std::move(openMeter);
         auto window = MainWindow::Create(options);
         if (window && !window->Load()) return nullptr;
         return window;
     }
 
+    ui::win32::Win32Host host{GetModuleHandleA(nullptr), nullptr};
+    ui::Application app{host, "Dapplet"};
     qn::win32::Win32Registry registry;
     std::unique_ptr<EnvironmentStrings> environment = qn::win32::MakeWin32EnvironmentStrings();
     std::unique_ptr<FileSystem> files = qn::win32::MakeWin32FileSystem();
@@ -68,7 +78,8 @@ class MeterMainWindow : public ::testing::Test {
                            *localTime,
                            *processes,
                            *notifyIcons,
-                           GSubclass(hooks)};
+                           GSubclass(hooks),
+                           app};
 };
 
 TEST_F(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
@@ -157,6 +168,37 @@ TEST_F(MeterMainWindow, DestroyingTheObjectRemovesTheIcon) {
     window.reset();
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_FALSE(ShellHasIcon(record));
+}
+
+// At log-off Windows ends the process after WM_ENDSESSION, without WM_DESTROY.
+TEST_F(MeterMainWindow, TheEndOfTheSessionSavesTheSettingsOnce) {
+    auto window = Create();
+    ASSERT_NE(window, nullptr);
+    window->Form().NetGraph().SetStyle(1);
+    EXPECT_TRUE(SendMessageA(window->Handle(), WM_QUERYENDSESSION, 0, 0));
+    SendMessageA(window->Handle(), WM_ENDSESSION, TRUE, 0);
+    const std::string saved = RegGetSetting(services.registry, kHkeyCurrentUser, "Dapplet", "Graph",
+                                            "BackColor", "<absent>");
+    EXPECT_EQ(saved, "0");
+    EXPECT_FALSE(ShellHasIcon(window->Tray().Record()));
+
+    RegSaveSetting(services.registry, kHkeyCurrentUser, "Dapplet", "Graph", "BackColor", "7");
+    SendMessageA(window->Handle(), WM_ENDSESSION, TRUE, 0);
+    window.reset();
+    EXPECT_EQ(RegGetSetting(services.registry, kHkeyCurrentUser, "Dapplet", "Graph", "BackColor",
+                            "<absent>"),
+              "7")
+        << "saved once";
+}
+
+TEST_F(MeterMainWindow, ARaisedErrorStopsAtTheWindowAndReachesTheMessageLoop) {
+    auto window = Create([](MeterHost&, std::function<void()>) -> std::shared_ptr<MeterWindow> {
+        throw MakeRaisedError(kErrCantSubclass, "Dapplet");
+    });
+    ASSERT_NE(window, nullptr);
+    SendMessageA(window->Handle(), WM_COMMAND, kShowCommand, 0);
+    EXPECT_THROW(qn::win32::RethrowEscapedError(), RaisedError);
+    EXPECT_TRUE(IsWindow(window->Handle()));
 }
 
 }  // namespace
