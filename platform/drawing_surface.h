@@ -52,6 +52,9 @@ class DrawingSurface {
     // dots start afresh at each line's start; their gaps stay untouched.
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void SetPixel(int x, int y) = 0;
+    // The colour of a pixel of the frame drawn so far (what shows there once
+    // the frame is on screen).
+    virtual Colour Pixel(int x, int y) const = 0;
 
     // Text in the pen colour with a transparent background, top-left at (x, y).
     virtual void PrintText(int x, int y, const std::string& text) = 0;

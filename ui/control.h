@@ -67,13 +67,14 @@ class Control {
     bool EffectivelyEnabled() const;
     bool EffectivelyVisible() const;
 
-    // A background of its own (0x00BBGGRR), fixed before the form is loaded;
-    // none: the form's.
+    // A background of its own (0x00BBGGRR); none: the form's.
     bool HasBackColor() const { return hasBackColor_; }
     std::uint32_t BackColor() const { return backColor_; }
     void SetBackColor(std::uint32_t color) {
+        if (hasBackColor_ && backColor_ == color) return;
         backColor_ = color;
         hasBackColor_ = true;
+        Notify(Property::BackColor);
     }
 
     // Fixed before the form is loaded; empty name: the form's font.

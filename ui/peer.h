@@ -22,6 +22,7 @@ enum class Property {
     Menu,       // something in the form's menu tree changed
     Interval,   // timer interval or enabled state
     ZOrder,     // a form moved into or out of the topmost band
+    BackColor,  // a control's own background colour
 };
 
 class Peer {

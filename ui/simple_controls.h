@@ -35,6 +35,16 @@ class PictureBox : public Control {
     PictureBox(Form& form, std::string name, Control* container = nullptr)
         : Control(form, ControlKind::PictureBox, std::move(name), container) {}
     Event Click;
+    // A mouse button pressed on the box; MouseX and MouseY give where, in
+    // pixels from its top-left corner.
+    Event MouseDown;
+    int MouseX() const { return mouseX_; }
+    int MouseY() const { return mouseY_; }
+    void Pressed(int x, int y) {
+        mouseX_ = x;
+        mouseY_ = y;
+        MouseDown.Raise();
+    }
 
     // The bitmap resource shown, from the top-left corner, without the
     // sunken edge; empty for a drawing surface. A box that shows a picture
@@ -48,6 +58,8 @@ class PictureBox : public Control {
 
   private:
     std::string picture_;
+    int mouseX_ = 0;
+    int mouseY_ = 0;
 };
 
 }  // namespace qn::ui

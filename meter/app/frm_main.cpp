@@ -184,6 +184,22 @@ FrmSettings& FrmMain::frmSettings() {
     return *frmSettings_;
 }
 
+FrmTheme& FrmMain::frmTheme() {
+    if (!frmTheme_) frmTheme_ = std::make_unique<FrmTheme>(services_.app, *this);
+    return *frmTheme_;
+}
+
+cGraphTheme& FrmMain::NetGraphThemes() {
+    if (!netGraphThemes_) {
+        netGraphThemes_ = std::make_unique<cGraphTheme>(services_.registry, kMeterTitle, log_);
+    }
+    return *netGraphThemes_;
+}
+
+void FrmMain::mnuThemeCustom_Click() {
+    frmTheme().Show();
+}
+
 void FrmMain::mnuStatistics_Click() {
     frmStatistics().Show();
 }
@@ -217,6 +233,7 @@ void FrmMain::UnloadAll() {
     windows_.UnloadAll();
     if (frmStatistics_ && frmStatistics_->Loaded()) frmStatistics_->Unload();
     if (frmSettings_ && frmSettings_->Loaded()) frmSettings_->Unload();
+    if (frmTheme_ && frmTheme_->Loaded()) frmTheme_->Unload();
 }
 
 std::vector<MenuEntry> FrmMain::mnuMain() const {
@@ -265,8 +282,7 @@ void FrmMain::mnuShow_Click() {
 
 void FrmMain::mnuTheme_Click(int Index) {
     if (!netGraph_ || Index < 0 || Index >= static_cast<int>(themes_.size())) return;
-    // The built-in themes are the graph's own styles, in menu order.
-    netGraph_->SetStyle(Index);
+    NetGraphThemes().ApplyTheme(themes_[static_cast<std::size_t>(Index)], *netGraph_);
     const bool drawData = true;
     const bool refreshBackground = true;
     netGraph_->DrawGraph(drawData, refreshBackground);
@@ -299,8 +315,11 @@ void FrmMain::mnuMain_Click() {
     PopulateThemeList();
 }
 
+// The saved themes as the registry has them now: the theme window may have
+// changed them.
 void FrmMain::PopulateThemeList() {
-    themes_ = BuiltInThemeNames();
+    NetGraphThemes().RegistryRead();
+    themes_ = NetGraphThemes().EnumThemes();
 }
 
 void FrmMain::ShowMainMenu() {
@@ -331,6 +350,7 @@ void FrmMain::Form_Unload() {
     windows_.DeleteMenuPictures();
     netStat_.reset();
     netGraph_.reset();
+    netGraphThemes_.reset();
     netStatistics_.reset();
     SysTray1.End();
     log_.WriteLog("End");

@@ -9,6 +9,8 @@
 
 #include "meter/app/frm_settings.h"
 #include "meter/app/frm_statistics.h"
+#include "meter/app/frm_theme.h"
+#include "meter/app/graph_theme.h"
 #include "meter/app/main_menu.h"
 #include "meter/app/meter_host.h"
 #include "meter/app/net_statistics.h"
@@ -16,6 +18,7 @@
 #include "meter/app/sys_tray.h"
 #include "meter/config/registry_services.h"
 #include "platform/clock.h"
+#include "platform/common_dialogs.h"
 #include "platform/directories.h"
 #include "platform/drawing_surface.h"
 #include "platform/file_system.h"
@@ -24,6 +27,7 @@
 #include "platform/notify_icon.h"
 #include "platform/process.h"
 #include "platform/single_instance.h"
+#include "platform/window_frame.h"
 #include "throughput/graph.h"
 #include "throughput/logging.h"
 #include "throughput/net_status.h"
@@ -47,8 +51,11 @@ struct MeterServices {
     Processes& processes;
     NotifyIconShell& shell;
     GSubclass hooks;
-    // Runs the statistics window and the settings dialog.
+    // Runs the statistics window, the settings dialog and the theme window.
     ui::Application& app;
+    // The theme window's colour and picture choosers.
+    CommonDialogs& dialogs;
+    const WindowFrame& frame;
 };
 
 // The windows frmMain opens and closes, reached through the Win32 layer.
@@ -108,9 +115,16 @@ class FrmMain : public MeterHost {
     // A new, empty cNetStatistics in place of the current one.
     void ResetStatistics();
     InterfaceTable& Interfaces() { return services_.interfaces; }
-    // The statistics window and the settings dialog, made when first asked.
+    // The statistics window, the settings dialog and the theme window, made
+    // when first asked.
     FrmStatistics& frmStatistics();
     FrmSettings& frmSettings();
+    FrmTheme& frmTheme();
+    // The saved themes, made when first asked.
+    cGraphTheme& NetGraphThemes();
+    MeterServices& Services() { return services_; }
+    // The program's folder, ending in "\"; relative picture paths start there.
+    std::string Folder() const;
     // The meter window made again with the stored border and transparency.
     void RebuildMeter();
     void KeepMeterOnTop() { windows_.KeepMeterOnTop(); }
@@ -131,7 +145,7 @@ class FrmMain : public MeterHost {
     void mnuStatistics_Click();
     void mnuSettings_Click();
     void mnuTheme_Click(int Index);
-    void mnuThemeCustom_Click() {}
+    void mnuThemeCustom_Click();
     void mnuQuillon_Click();
     void mnuExit_Click();
     void mnuMain_Click();
@@ -151,7 +165,6 @@ class FrmMain : public MeterHost {
     void NoteFirstRun();
     void LogInterfaces();
     void ConnectTrayEvents();
-    std::string Folder() const;
     std::string ExeName() const;
     std::string ProgramPath() const;
 
@@ -169,9 +182,11 @@ class FrmMain : public MeterHost {
     std::unique_ptr<cGraph> netGraph_;
     std::unique_ptr<cNetStatus> netStat_;
     std::unique_ptr<cNetStatistics> netStatistics_;
+    std::unique_ptr<cGraphTheme> netGraphThemes_;
     // Last: the forms refer to everything above.
     std::unique_ptr<FrmStatistics> frmStatistics_;
     std::unique_ptr<FrmSettings> frmSettings_;
+    std::unique_ptr<FrmTheme> frmTheme_;
 };
 
 }  // namespace qn::meter

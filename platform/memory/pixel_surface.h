@@ -49,7 +49,7 @@ class PixelSurface : public DrawingSurface {
 
     PixelSurface(int widthPixels, int heightPixels);
 
-    Colour Pixel(int x, int y) const { return frame_.At(x, y); }
+    Colour Pixel(int x, int y) const override { return frame_.At(x, y); }
     const PixelImage& Frame() const { return frame_; }
     // The texts printed since the last Clear, in order.
     const std::vector<PrintedText>& Texts() const { return texts_; }

@@ -44,6 +44,7 @@ class GdiSurface : public DrawingSurface {
     void SetPenStyle(PenStyle style) override;
     void Line(int x1, int y1, int x2, int y2) override;
     void SetPixel(int x, int y) override;
+    Colour Pixel(int x, int y) const override { return GetPixel(frameDc_, x, y); }
     void PrintText(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) const override;
     int TextHeight(const std::string& text) const override;

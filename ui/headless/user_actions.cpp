@@ -56,6 +56,11 @@ void Click(PictureBox& picture) {
     picture.Click.Raise();
 }
 
+void Press(PictureBox& picture, int x, int y) {
+    RequireUsable(picture);
+    picture.Pressed(x, y);
+}
+
 void Click(Label& label) {
     RequireUsable(label);
     label.Click.Raise();

@@ -23,6 +23,8 @@ void Click(CheckBox& box);
 // deselects it.
 void Click(ListControl& list, int index);
 void Click(PictureBox& picture);
+// A mouse button pressed at (x, y) pixels of the picture box.
+void Press(PictureBox& picture, int x, int y);
 void Click(Label& label);
 void Type(TextBox& box, const std::string& text);
 void Select(ListControl& list, int index);

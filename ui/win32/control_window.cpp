@@ -202,6 +202,11 @@ void ControlWindow::PropertyChanged(Property property) {
         case Property::Selection:
             ApplySelection();
             break;
+        case Property::BackColor:
+            if (backBrush_ != nullptr) DeleteObject(backBrush_);
+            backBrush_ = nullptr;
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            break;
         default:
             break;
     }
@@ -211,7 +216,12 @@ void ControlWindow::PropertyChanged(Property property) {
 // A list box tells of a new current item only when the button is released;
 // a press or a drag shows it at once. The model learns it first, so that its
 // mouse handlers see the item the user sees.
-void ControlWindow::AfterMouseInput(unsigned message) {
+void ControlWindow::AfterMouseInput(unsigned message, LPARAM position) {
+    if (control_.Kind() == ControlKind::PictureBox && IsButtonPress(message)) {
+        // The client coordinates' signed halves.
+        return static_cast<PictureBox&>(control_).Pressed(static_cast<short>(LOWORD(position)),
+                                                          static_cast<short>(HIWORD(position)));
+    }
     if (control_.Kind() != ControlKind::ListBox) return;
     if (!IsButtonPress(message) && message != WM_MOUSEMOVE) return;
     auto& list = static_cast<ListControl&>(control_);

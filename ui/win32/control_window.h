@@ -26,7 +26,7 @@ class ControlWindow : public Peer {
     void OnCommand(int code);
     void OnScroll(int code, int position);
     // Mouse input the control has just handled (a WM_ message).
-    void AfterMouseInput(unsigned message);
+    void AfterMouseInput(unsigned message, LPARAM position);
     // Re-applies what an enclosing frame also decides.
     void ApplyEnabled();
     void ApplyVisible();

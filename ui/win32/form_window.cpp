@@ -119,7 +119,7 @@ void FormWindow::Destroy() {
 }
 
 void FormWindow::AfterMouseInput(const MSG& msg) {
-    if (ControlWindow* control = FindControl(msg.hwnd)) control->AfterMouseInput(msg.message);
+    if (ControlWindow* control = FindControl(msg.hwnd)) control->AfterMouseInput(msg.message, msg.lParam);
 }
 
 bool FormWindow::PreTranslate(MSG& msg) {

@@ -33,6 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const auto localTime = qn::win32::MakeWin32LocalTime();
     const auto processes = qn::win32::MakeWin32Processes();
     const auto notifyIcons = qn::win32::MakeWin32NotifyIconShell();
+    const auto dialogs = qn::win32::MakeWin32CommonDialogs();
+    const auto windowFrame = qn::win32::MakeWin32WindowFrame();
     const auto windowHooks = qn::win32::MakeWin32WindowHooks();
     qn::MSubclass hooks(*windowHooks, kMeterTitle);
     MeterServices services{RegistryServices{registry, *environment, kMeterTitle},
@@ -47,9 +49,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                            *processes,
                            *notifyIcons,
                            qn::GSubclass(hooks),
-                           app};
+                           app,
+                           *dialogs,
+                           *windowFrame};
 
-    const auto windowFrame = qn::win32::MakeWin32WindowFrame();
     const auto os = qn::win32::MakeWin32OsVersion();
     MeterWindowServices meterWindowServices{*windowFrame, hooks, *drawing, *os};
 

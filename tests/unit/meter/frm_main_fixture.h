@@ -12,6 +12,7 @@
 
 #include "meter/config/registry_settings.h"
 #include "platform/memory/manual_clock.h"
+#include "platform/memory/memory_common_dialogs.h"
 #include "platform/memory/memory_directories.h"
 #include "platform/memory/memory_drawing.h"
 #include "platform/memory/memory_environment_strings.h"
@@ -21,6 +22,7 @@
 #include "platform/memory/memory_notify_icon.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/memory/memory_window_frame.h"
 #include "platform/memory/memory_window_hooks.h"
 #include "tests/support/interface_rows.h"
 #include "ui/headless/headless_host.h"
@@ -83,7 +85,7 @@ class FrmMainTest : public ::testing::Test {
         services = std::make_unique<MeterServices>(
             MeterServices{RegistryServices{registry, environment, "Dapplet"}, files, directories,
                           *instance, interfaces, clock, timers, drawing, localTime, processes,
-                          shell, GSubclass(module), app});
+                          shell, GSubclass(module), app, dialogs, frame});
         auto form = std::make_unique<FrmMain>(*services, windows, kMainWindow, kPictures, 7);
         windows.host = form.get();
         loaded = form->Form_Load();
@@ -136,6 +138,8 @@ class FrmMainTest : public ::testing::Test {
     MemoryLocalTime localTime;
     MemoryProcesses processes;
     MemoryNotifyIconShell shell;
+    MemoryCommonDialogs dialogs;
+    MemoryWindowFrame frame;
     MemoryWindowHooks hooks;
     MSubclass module{hooks, "Dapplet"};
     std::unique_ptr<MeterServices> services;

@@ -65,6 +65,8 @@ class MeterMainWindow : public ::testing::Test {
     std::unique_ptr<LocalTime> localTime = qn::win32::MakeWin32LocalTime();
     std::unique_ptr<Processes> processes = qn::win32::MakeWin32Processes();
     std::unique_ptr<NotifyIconShell> notifyIcons = qn::win32::MakeWin32NotifyIconShell();
+    std::unique_ptr<CommonDialogs> dialogs = qn::win32::MakeWin32CommonDialogs();
+    std::unique_ptr<WindowFrame> frame = qn::win32::MakeWin32WindowFrame();
     std::unique_ptr<WindowHooks> windowHooks = qn::win32::MakeWin32WindowHooks();
     MSubclass hooks{*windowHooks, "Dapplet"};
     MeterServices services{RegistryServices{registry, *environment, "Dapplet"},
@@ -79,7 +81,9 @@ class MeterMainWindow : public ::testing::Test {
                            *processes,
                            *notifyIcons,
                            GSubclass(hooks),
-                           app};
+                           app,
+                           *dialogs,
+                           *frame};
 };
 
 TEST_F(MeterMainWindow, StaysHiddenAndOutOfTheTaskbar) {
