@@ -107,6 +107,9 @@ void FrmTheme::ConnectEvents() {
 }
 
 void FrmTheme::Form_Load() {
+    // As a window loaded anew: the last opening's lists are gone.
+    cmbTheme.Clear();
+    cmbProperty.Clear();
     MeterServices& services = main_.Services();
     main_.Log().WriteLog("frmTheme_Load");
     SetCaption(std::string(kMeterTitle) + " Visual Themes");
@@ -127,7 +130,6 @@ void FrmTheme::Form_Load() {
     }
     sample_->SetPicture(sampleSurface_.get());
 
-    cmbProperty.Clear();
     for (const char* property : kProperties) cmbProperty.AddItem(property);
     cmbProperty.SetListIndex(0);
 
@@ -178,7 +180,7 @@ void FrmTheme::DrawSample(bool refreshBackground) {
 }
 
 void FrmTheme::cmbTheme_Click() {
-    if (!sample_) return;
+    if (!sample_ || !themes_) return;
     themes_->ApplyTheme(cmbTheme.Text(), *sample_);
     updating_ = true;
     ShowSwatch();

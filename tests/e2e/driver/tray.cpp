@@ -136,6 +136,13 @@ void ChoosePopupMenuItem(HWND menuWindow, int position) {
     PostKey(menuWindow, VK_RETURN);
 }
 
+void ChoosePopupSubmenuItem(HWND menuWindow, int position, int subPosition) {
+    for (int i = 0; i <= position; ++i) PostKey(menuWindow, VK_DOWN);
+    PostKey(menuWindow, VK_RIGHT);
+    for (int i = 0; i < subPosition; ++i) PostKey(menuWindow, VK_DOWN);
+    PostKey(menuWindow, VK_RETURN);
+}
+
 std::string ShellTooltipText(const std::string& prefix) {
     for (HWND tip : TopLevelWindows(WindowQuery{Caption::Prefix(prefix), 0, kTooltipClass, true})) {
         const std::string text = WindowText(tip);

@@ -42,6 +42,9 @@ void ChooseLastPopupMenuItem(HWND menuWindow);
 // Chooses the item at position among the items the keyboard reaches
 // (separators do not count; 0 is the first item).
 void ChoosePopupMenuItem(HWND menuWindow, int position);
+// The same for the item at subPosition of the submenu at position (the
+// submenu opens on its first item).
+void ChoosePopupSubmenuItem(HWND menuWindow, int position, int subPosition);
 // The shell's tooltips and balloons are windows of this class whose text is
 // what they show.
 constexpr const char* kTooltipClass = "tooltips_class32";

@@ -63,6 +63,10 @@ TEST_F(FrmThemeTest, OpensOnTheMeterGraphsLookWithTheSavedThemesListed) {
     EXPECT_FALSE(window.cmdDel.Enabled());
     Click(window.cmdCancel);
     EXPECT_FALSE(main->ThemesVisible);
+
+    FrmTheme& again = Open();
+    EXPECT_EQ(again.cmbTheme.ListIndex(), 0) << "opened again on the current settings";
+    EXPECT_EQ(again.cmbProperty.ListCount(), 6);
 }
 
 // Every edit returns to "Current Settings", whose values can be saved.
