@@ -2,7 +2,8 @@
 # make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
 # make bench: builds the benchmark programs and prints their figures.
 # make fuzz: builds the hosts and import fuzzers with clang and runs each for a fixed count.
-.PHONY: all test run bench fuzz deps format clean
+# make dist: builds the setup program and the zip for users into build/dist/.
+.PHONY: all test run bench fuzz dist deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -22,6 +23,9 @@ bench: deps
 
 fuzz: deps
 	@scripts/run-fuzzers.sh
+
+dist: deps
+	cmake --preset win32 && cmake --build build/win32 --target dist -j$$(nproc)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
