@@ -3,7 +3,8 @@
 # make bench: builds the benchmark programs and prints their figures.
 # make fuzz: builds the hosts and import fuzzers with clang and runs each for a fixed count.
 # make dist: builds the setup program and the zip for users into build/dist/.
-.PHONY: all test run bench fuzz dist deps format clean
+# make release-check: checks the shipped programs and runs them installed on every machine.
+.PHONY: all test run bench fuzz dist release-check deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -26,6 +27,10 @@ fuzz: deps
 
 dist: deps
 	cmake --preset win32 && cmake --build build/win32 --target dist -j$$(nproc)
+
+release-check: deps
+	cmake --preset win32 && cmake --build build/win32 --target quillon dapplet -j$$(nproc)
+	@scripts/release-check.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -52,7 +52,8 @@ else
   stage "build win64" build win64
   wine_tree=build/win64
 fi
-scripts/check-imports.sh build/win32/bin/quillon.exe build/win32/bin/Dapplet.exe || status=1
+# The quick part of the release check; its Wine part runs with the other tests.
+scripts/release-check.sh --static || status=1
 
 echo "== native unit tests"
 stage "native unit tests" ctest_tier build/native -j "$jobs"

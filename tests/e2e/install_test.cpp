@@ -1,6 +1,7 @@
 // The setup program as a user runs it: silently installed, both programs
 // started from the installed folder, then uninstalled, which removes what
-// setup put there and leaves the user's settings and hosts file alone.
+// setup put there and leaves the user's settings and hosts file alone. The
+// installed programs start and close cleanly on every simulated machine.
 #include <windows.h>
 #include <gtest/gtest.h>
 // shlobj.h needs the types of windows.h.
@@ -39,26 +40,74 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string FileName(const std::string& path) {
-    return path.substr(path.find_last_of("\\/") + 1);
+std::string StartMenuFolder() {
+    return ShellFolder(CSIDL_PROGRAMS) + "\\Quillon";
 }
 
-class Installation : public TunerRunOnMachine {
+std::string SetupPath() {
+#ifdef QN_SETUP_PATH
+    return UnixToWinePath(QN_SETUP_PATH);
+#else
+    return "";
+#endif
+}
+
+// Runs setup without questions; the folder it names in its uninstall entry,
+// "" when it failed.
+std::string InstallSilently() {
+    if (RunAndWait("\"" + SetupPath() + "\" /S", kSetupTimeoutMs) != 0) return "";
+    std::string folder;
+    ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation", folder);
+    return folder;
+}
+
+// The uninstaller runs on from a copy in the temporary folder: done when
+// the folder, the Start-menu entries and the uninstall entry have gone.
+bool UninstallSilently(const std::string& folder) {
+    if (RunAndWait("\"" + folder + "\\uninstall.exe\" /S", kSetupTimeoutMs) != 0) return false;
+    return PollUntil(
+        [&] {
+            return !FolderExists(folder) && !FolderExists(StartMenuFolder()) &&
+                   !RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey);
+        },
+        kSetupTimeoutMs);
+}
+
+// A tuner and a meter started from folder and closed as a user closes them;
+// each must end with exit code 0.
+void StartAndClose(const std::string& folder, Process& tuner, HWND& main) {
+    ASSERT_TRUE(tuner.Start(folder + "\\quillon.exe", "classic"));
+    main = WaitForTopLevelWindow(Caption::Prefix(kCaptionPrefix), kStartTimeoutMs, tuner.Id());
+    ASSERT_NE(main, nullptr) << "the installed tuner did not start";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(AnswerDialogsUntilExit(tuner, DeclineAllButExit, kExitTimeoutMs));
+    EXPECT_EQ(tuner.ExitCode(), 0u);
+    main = nullptr;
+
+    SetMeterSetting("Graph", "ShowOnStartup", "False");
+    Process meter;
+    const std::vector<TrayIcon> before = TrayIcons();
+    ASSERT_TRUE(meter.Start(folder + "\\" + kMeterExe));
+    TrayIcon icon;
+    ASSERT_TRUE(WaitForNewTrayIcon(before, meter, icon)) << "the installed meter did not start";
+    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
+    EXPECT_TRUE(meter.WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(meter.ExitCode(), 0u);
+}
+
+// On the machine the parameter names, with the meter and setup on its
+// Windows version too.
+class InstalledOnMachine : public TunerRunOnMachine {
   protected:
     void SetUp() override {
-#ifndef QN_SETUP_PATH
-        GTEST_SKIP() << "this tree makes no setup program (makensis or zip missing)";
-#else
+        if (SetupPath().empty()) GTEST_SKIP() << "this tree makes no setup program";
         TunerRunOnMachine::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        setup_ = UnixToWinePath(QN_SETUP_PATH);
-        ASSERT_TRUE(FileExists(setup_)) << setup_;
+        ASSERT_TRUE(FileExists(SetupPath())) << SetupPath();
+        const std::string version = MachineNamed(GetParam()).windowsVersion;
         for (const std::string& program : Programs()) {
-            ASSERT_TRUE(SetProgramWindowsVersion(program, GetParam()));
+            ASSERT_TRUE(SetProgramWindowsVersion(program, version));
         }
-        ASSERT_TRUE(FileExists(hosts_) || WriteText(hosts_, "127.0.0.1 localhost\r\n"));
-        ASSERT_TRUE(ReadWholeFile(hosts_, hostsBefore_));
-#endif
     }
 
     void TearDown() override {
@@ -66,21 +115,29 @@ class Installation : public TunerRunOnMachine {
         TunerRunOnMachine::TearDown();
     }
 
-    std::vector<std::string> Programs() const {
-        return {FileName(setup_), "uninstall.exe", kMeterExe};
+    static std::vector<std::string> Programs() {
+        const std::string setup = SetupPath();
+        return {setup.substr(setup.find_last_of('\\') + 1), "uninstall.exe", kMeterExe};
+    }
+};
+
+class Installation : public InstalledOnMachine {
+  protected:
+    void SetUp() override {
+        InstalledOnMachine::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        ASSERT_TRUE(FileExists(hosts_) || WriteText(hosts_, "127.0.0.1 localhost\r\n"));
+        hostsBefore_ = Contents(hosts_);
     }
 
-    std::string setup_;
     const std::string hosts_ = HostsPathOn(GetParam());
     const SavedFile savedHosts_{hosts_};
     std::string hostsBefore_;
 };
 
 TEST_P(Installation, InstallsBothProgramsAndUninstallsLeavingTheUsersFiles) {
-    ASSERT_EQ(RunAndWait("\"" + setup_ + "\" /S", kSetupTimeoutMs), 0);
-    std::string folder;
-    ASSERT_TRUE(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation", folder))
-        << "no uninstall entry";
+    const std::string folder = InstallSilently();
+    ASSERT_FALSE(folder.empty()) << "setup failed or wrote no uninstall entry";
     EXPECT_EQ(folder, ShellFolder(CSIDL_PROGRAM_FILES) + "\\Quillon");
     std::string uninstall;
     ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", uninstall);
@@ -90,39 +147,19 @@ TEST_P(Installation, InstallsBothProgramsAndUninstallsLeavingTheUsersFiles) {
     for (const std::string& file : installed) {
         EXPECT_TRUE(FileExists(folder + "\\" + file)) << file;
     }
-    const std::string menu = ShellFolder(CSIDL_PROGRAMS) + "\\Quillon";
     for (const std::string& shortcut : kShortcuts) {
-        EXPECT_TRUE(FileExists(menu + "\\" + shortcut)) << shortcut;
+        EXPECT_TRUE(FileExists(StartMenuFolder() + "\\" + shortcut)) << shortcut;
     }
-
-    ASSERT_TRUE(tuner_.Start(folder + "\\quillon.exe", "classic"));
-    main_ = WaitForMainWindow(tuner_);
-    ASSERT_NE(main_, nullptr) << "the installed tuner did not start";
-    ASSERT_TRUE(CloseTuner(tuner_, main_));
-    main_ = nullptr;
-    SetMeterSetting("Graph", "ShowOnStartup", "False");
-    Process meter;
-    const std::vector<TrayIcon> before = TrayIcons();
-    ASSERT_TRUE(meter.Start(folder + "\\" + kMeterExe));
-    TrayIcon icon;
-    ASSERT_TRUE(WaitForNewTrayIcon(before, meter, icon)) << "the installed meter did not start";
-    ASSERT_TRUE(ExitMeterByMenu(meter, icon));
+    ASSERT_NO_FATAL_FAILURE(StartAndClose(folder, tuner_, main_));
 
     // Started at log-on by the programs' own choices.
     ASSERT_TRUE(WriteRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kReminderRunValue,
                                     folder + "\\quillon.exe splash"));
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, kRunKey, "Dapplet",
                                     "\"" + folder + "\\Dapplet.exe\""));
-    // The uninstaller runs on from a copy in the temporary folder.
-    ASSERT_EQ(RunAndWait("\"" + folder + "\\uninstall.exe\" /S", kSetupTimeoutMs), 0);
-    PollUntil(
-        [&] {
-            return !FolderExists(folder) && !FolderExists(menu) &&
-                   !RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey);
-        },
-        kSetupTimeoutMs);
+    EXPECT_TRUE(UninstallSilently(folder));
     EXPECT_FALSE(FolderExists(folder));
-    EXPECT_FALSE(FolderExists(menu));
+    EXPECT_FALSE(FolderExists(StartMenuFolder()));
     EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     std::string run;
     EXPECT_FALSE(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kReminderRunValue, run)) << run;
@@ -137,6 +174,41 @@ TEST_P(Installation, InstallsBothProgramsAndUninstallsLeavingTheUsersFiles) {
 
 INSTANTIATE_TEST_SUITE_P(Machines, Installation, ::testing::Values("win95", "winxp"),
                          VersionTestName);
+
+// Installed once for all machines.
+class InstalledPrograms : public InstalledOnMachine {
+  protected:
+    static void SetUpTestSuite() {
+        if (!SetupPath().empty() && FileExists(SetupPath())) folder_ = InstallSilently();
+    }
+    static void TearDownTestSuite() {
+        if (!folder_.empty()) UninstallSilently(folder_);
+        folder_.clear();
+    }
+    static std::string folder_;
+};
+
+std::string InstalledPrograms::folder_;
+
+TEST_P(InstalledPrograms, StartAndCloseCleanly) {
+    ASSERT_FALSE(folder_.empty()) << "setup failed";
+    StartAndClose(folder_, tuner_, main_);
+}
+
+std::vector<const char*> AllMachineNames() {
+    std::vector<const char*> names;
+    for (const Machine& machine : kMachines) names.push_back(machine.name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Machines, InstalledPrograms, ::testing::ValuesIn(AllMachineNames()),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;
+                             for (char& c : name) {
+                                 if (c == '-') c = '_';
+                             }
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace qn::e2e
