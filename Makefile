@@ -4,7 +4,8 @@
 # make fuzz: builds the hosts and import fuzzers with clang and runs each for a fixed count.
 # make dist: builds the setup program and the zip for users into build/dist/.
 # make release-check: checks the shipped programs and runs them installed on every machine.
-.PHONY: all test run bench fuzz dist release-check deps format clean
+# make images: refreshes the README's pictures in docs/images/ from the end-to-end tests.
+.PHONY: all test run bench fuzz dist release-check images deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -27,6 +28,9 @@ fuzz: deps
 
 dist: deps
 	cmake --preset win32 && cmake --build build/win32 --target dist -j$$(nproc)
+
+images: deps
+	@scripts/refresh-images.sh
 
 release-check: deps
 	cmake --preset win32 && cmake --build build/win32 --target quillon dapplet -j$$(nproc)
