@@ -459,6 +459,8 @@ def build_topic_file(topics, hashes, titles):
     while True:
         blocks, cur = [], []
         for link in links:
+            if link.size() > DECOMPRESSED_MAX:
+                raise SourceError("a paragraph is too long for one topic block; split it")
             trial = b"".join(encode(l, 0, 0) for l in cur + [link])
             if cur and (len(trial) > DECOMPRESSED_MAX
                         or len(lz77(trial)) > BLOCK_DATA_MAX - margin):
@@ -515,6 +517,8 @@ def build_topic_file(topics, hashes, titles):
         if fits:
             return bytes(body), offsets
         margin *= 2
+        if margin >= BLOCK_DATA_MAX:
+            raise SourceError("a paragraph is too long for one topic block; split it")
 
 
 # -------------------------------------------------------------- the file
