@@ -5,6 +5,7 @@
  *   check-help-driver index                        open the viewer's Index (left open)
  *   check-help-driver keyword <keyword> <title>    choose a keyword in the Index
  *   check-help-driver link    <text> <title>       click the jump whose text is <text>
+ *   check-help-driver wait    <title>              wait for a viewer started otherwise
  *   check-help-driver quit    <file.hlp>           WinHelp HELP_QUIT
  *
  * Each step ends when the viewer shows the topic whose first line is <title>
@@ -193,6 +194,7 @@ int main(int argc, char **argv)
     }
     if (argc == 4 && !strcmp(argv[1], "keyword")) return choose_keyword(argv[2], argv[3]);
     if (argc == 4 && !strcmp(argv[1], "link")) return click_link(argv[2], argv[3]);
+    if (argc == 3 && !strcmp(argv[1], "wait")) return wait_for_topic(argv[2]);
     if (argc == 3 && !strcmp(argv[1], "quit")) return !WinHelpA(owner(), argv[2], HELP_QUIT, 0);
     fprintf(stderr, "usage: see the top of check-help-driver.c\n");
     return 2;
