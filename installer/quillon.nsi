@@ -50,9 +50,8 @@ Section "Quillon"
   File "${SOURCE}\quillon.exe"
   File "${SOURCE}\Dapplet.exe"
   File "${SOURCE}\sample.qlh"
-  !if /FileExists "${SOURCE}\quillon.hlp"
-    File "${SOURCE}\quillon.hlp"
-  !endif
+  File "${SOURCE}\quillon.hlp"
+  File "${SOURCE}\quillon.cnt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
@@ -93,6 +92,11 @@ Section "Uninstall"
   Delete "$INSTDIR\Dapplet.exe"
   Delete "$INSTDIR\sample.qlh"
   Delete "$INSTDIR\quillon.hlp"
+  Delete "$INSTDIR\quillon.cnt"
+  ; WinHelp's own index files, made beside the help file when it opens.
+  Delete "$INSTDIR\quillon.gid"
+  Delete "$INSTDIR\quillon.fts"
+  Delete "$INSTDIR\quillon.ftg"
   Delete "$INSTDIR\uninstall.exe"
   ; Files the programs or the user made in the folder (hosts backups,
   ; exports) stay, and with them the folder.

@@ -29,8 +29,7 @@ ms, ls = struct.unpack_from("<II", data, at + 8)
 print("%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls & 0xFFFF))
 PY
 )
-files=(quillon.exe Dapplet.exe sample.qlh)
-[ -f "$bin/quillon.hlp" ] && files+=(quillon.hlp)
+files=(quillon.exe Dapplet.exe sample.qlh quillon.hlp quillon.cnt)
 for f in "${files[@]}"; do [ -f "$bin/$f" ] || { echo "missing $bin/$f" >&2; exit 1; }; done
 
 suffix=""

@@ -80,6 +80,11 @@ if [ -z "${DISPLAY:-}" ]; then
   trap 'stop_xvfb; qn_wineserver_stop' EXIT
 fi
 run_wine_tier
+# The help file in Wine's own viewer: its jumps, index and context numbers
+# (the tuner's Help commands are end-to-end tests).
+if qn_host_runs_32bit; then
+  stage "help file in the help viewer" scripts/check-help.sh build/win32/bin/quillon.hlp || status=1
+fi
 
 if [ -d "$wine_tree/screenshots" ]; then
   mkdir -p build/screenshots

@@ -142,8 +142,8 @@ TEST_P(Installation, InstallsBothProgramsAndUninstallsLeavingTheUsersFiles) {
     std::string uninstall;
     ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", uninstall);
     EXPECT_EQ(uninstall, "\"" + folder + "\\uninstall.exe\"");
-    std::vector<std::string> installed = {"quillon.exe", "Dapplet.exe", "sample.qlh"};
-    if (FileExists(BesideProgram("quillon.hlp"))) installed.push_back("quillon.hlp");
+    const std::vector<std::string> installed = {"quillon.exe", "Dapplet.exe", "sample.qlh",
+                                                "quillon.hlp", "quillon.cnt"};
     for (const std::string& file : installed) {
         EXPECT_TRUE(FileExists(folder + "\\" + file)) << file;
     }
