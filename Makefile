@@ -2,7 +2,10 @@
 # make run:  builds and opens the tuner in a sandbox Wine prefix (a demo machine).
 # make bench: builds the benchmark programs and prints their figures.
 # make fuzz: builds the hosts and import fuzzers with clang and runs each for a fixed count.
-.PHONY: all test run bench fuzz deps format clean
+# make dist: builds the setup program and the zip for users into build/dist/.
+# make release-check: checks the shipped programs and runs them installed on every machine.
+# make images: refreshes the README's pictures in docs/images/ from the end-to-end tests.
+.PHONY: all test run bench fuzz dist release-check images deps format clean
 
 all: deps
 	cmake --preset native && cmake --build build/native -j$$(nproc)
@@ -22,6 +25,16 @@ bench: deps
 
 fuzz: deps
 	@scripts/run-fuzzers.sh
+
+dist: deps
+	cmake --preset win32 && cmake --build build/win32 --target dist -j$$(nproc)
+
+images: deps
+	@scripts/refresh-images.sh
+
+release-check: deps
+	cmake --preset win32 && cmake --build build/win32 --target quillon dapplet -j$$(nproc)
+	@scripts/release-check.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

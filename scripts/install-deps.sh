@@ -10,7 +10,8 @@ pkgs=(cmake make g++ libgtest-dev googletest
       g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
       g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
       wine wine32:i386 wine64 fonts-wine fonts-liberation xvfb xauth imagemagick x11-utils python3-pefile
-      clang libclang-rt-dev)  # clang and its libFuzzer runtime: make fuzz
+      clang libclang-rt-dev   # clang and its libFuzzer runtime: make fuzz
+      nsis zip)               # make dist
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 [ ${#need[@]} -eq 0 ] && exit 0
 

@@ -52,7 +52,8 @@ else
   stage "build win64" build win64
   wine_tree=build/win64
 fi
-scripts/check-imports.sh build/win32/bin/quillon.exe build/win32/bin/Dapplet.exe || status=1
+# The quick part of the release check; its Wine part runs with the other tests.
+scripts/release-check.sh --static || status=1
 
 echo "== native unit tests"
 stage "native unit tests" ctest_tier build/native -j "$jobs"
@@ -79,6 +80,11 @@ if [ -z "${DISPLAY:-}" ]; then
   trap 'stop_xvfb; qn_wineserver_stop' EXIT
 fi
 run_wine_tier
+# The help file in Wine's own viewer: its jumps, index and context numbers
+# (the tuner's Help commands are end-to-end tests).
+if qn_host_runs_32bit; then
+  stage "help file in the help viewer" scripts/check-help.sh build/win32/bin/quillon.hlp || status=1
+fi
 
 if [ -d "$wine_tree/screenshots" ]; then
   mkdir -p build/screenshots

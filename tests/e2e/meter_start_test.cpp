@@ -293,6 +293,7 @@ TEST_F(MeterStart, EachBuiltInLookShowsALiveGraph) {
         ASSERT_NE(window, nullptr) << look.name;
         ASSERT_TRUE(KeepLoopbackTrafficFlowing(3000)) << look.name;
         EXPECT_NE(SaveNamedScreenshot(std::string("meter-") + look.name), "") << look.name;
+        EXPECT_NE(SaveWindowScreenshot(window, std::string("window-meter-") + look.name), "");
         ASSERT_TRUE(ExitMeterByMenu(meter, icon)) << look.name;
     }
 }

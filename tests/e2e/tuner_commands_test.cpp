@@ -177,23 +177,6 @@ TEST_P(TunerCommands, StartupViewItemsAndResetStoreTheirSettings) {
     EXPECT_TRUE(CloseTuner(tuner_, main_));
 }
 
-// WinHelp would wait on a box of its own for a missing file.
-TEST_P(TunerCommands, ContentsWithoutAHelpFileSaysSoAndTheTunerStaysUsable) {
-    const std::string helpFile = BesideProgram("quillon.hlp");
-    ASSERT_FALSE(FileExists(helpFile));
-    ASSERT_NO_FATAL_FAILURE(StartClassic());
-    const std::vector<DWORD> viewers = ProcessIdsNamed("winhlp32.exe");
-    Choose({"&Help", "&Contents"});
-    AnswerMessageBox(tuner_, "The help file \"" + helpFile + "\" was not found.", {"OK"}, "OK");
-
-    EXPECT_EQ(ProcessIdsNamed("winhlp32.exe"), viewers) << "the help viewer was started";
-    EXPECT_EQ(WaitForDialog(tuner_.Id(), 500), nullptr) << "a dialog after OK";
-    DWORD_PTR answer = 0;
-    EXPECT_NE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
-        << "the main window does not answer";
-    EXPECT_TRUE(IsEnabled(main_) && IsShown(main_));
-}
-
 INSTANTIATE_TEST_SUITE_P(Machines, TunerCommands, ::testing::Values("win98", "winxp"),
                          VersionTestName);
 

@@ -120,6 +120,7 @@ TEST_P(TunerHostsEditor, OkWritesTheFileAndCancelAndTheCloseBoxPutItBack) {
     if (std::string(GetParam()) == "win98") {
         WaitForInputIdle(tuner_.Handle(), kStartTimeoutMs);
         EXPECT_NE(SaveNamedScreenshot("tuner_hosts_editor"), "");
+        EXPECT_NE(SaveWindowScreenshot(editor_, "window-tuner-hosts-editor"), "");
     }
 
     // A click on "printer" marks it.

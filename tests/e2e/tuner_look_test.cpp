@@ -78,6 +78,7 @@ class TunerLook : public TunerEndToEnd {
                 << " at " << dpi << " DPI";
         }
         EXPECT_NE(SaveNamedScreenshot(screenshot), "");
+        EXPECT_NE(SaveWindowScreenshot(main, "window-" + screenshot), "");
         EXPECT_TRUE(CloseTuner(tuner, main));
         return SIZE{client.right, client.bottom};
     }

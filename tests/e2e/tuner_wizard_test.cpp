@@ -127,6 +127,7 @@ TEST_P(TunerWizard, OptimizeSavesTheOptimumThroughTheMainWindowsOk) {
     EXPECT_FALSE(IsEnabled(FindButton(wizard_, "< Back")));
     EXPECT_TRUE(ShowsABitmap(wizard_)) << "no side picture";
     EXPECT_NE(SaveNamedScreenshot("tuner-wizard-step1-" + Machine()), "");
+    EXPECT_NE(SaveWindowScreenshot(wizard_, "window-tuner-wizard-" + Machine()), "");
 
     ASSERT_NO_FATAL_FAILURE(NextTo(2, 3));
     HWND list = FindChild(wizard_, Caption::Prefix(""), "ListBox");

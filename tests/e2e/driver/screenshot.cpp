@@ -64,13 +64,31 @@ bool SaveDesktopPng(const std::string& path) {
     return WriteWholeFile(path, EncodePng(image));
 }
 
-std::string SaveNamedScreenshot(const std::string& name) {
+namespace {
+
+// <tree>\screenshots\<name>.png, the folder made; "" when it cannot be.
+std::string ScreenshotPath(const std::string& name) {
     const std::string bin = ProgramFolder();
     const std::string tree = bin.substr(0, bin.find_last_of('\\'));
     const std::string folder = tree + "\\screenshots";
-    if (!MakeFolders(folder)) return "";
-    const std::string path = folder + "\\" + name + ".png";
-    return SaveDesktopPng(path) ? path : "";
+    return MakeFolders(folder) ? folder + "\\" + name + ".png" : "";
+}
+
+}  // namespace
+
+std::string SaveNamedScreenshot(const std::string& name) {
+    const std::string path = ScreenshotPath(name);
+    return !path.empty() && SaveDesktopPng(path) ? path : "";
+}
+
+std::string SaveWindowScreenshot(HWND window, const std::string& name) {
+    RECT box{};
+    if (!GetWindowRect(window, &box)) return "";
+    const RgbImage image =
+        CaptureScreenRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
+    const std::string path = ScreenshotPath(name);
+    if (image.width == 0 || path.empty()) return "";
+    return WriteWholeFile(path, EncodePng(image)) ? path : "";
 }
 
 }  // namespace qn::e2e
