@@ -12,8 +12,11 @@ pictures=(
   "quillon-wizard.png          window-tuner-wizard-win98.png"
   "quillon-hosts.png           window-tuner-hosts-editor.png"
   "dapplet.png                 window-meter-clouds.png"
+  "dapplet-statistics.png      window-meter-statistics.png"
+  "dapplet-settings.png        window-meter-settings.png"
+  "dapplet-themes.png          window-meter-themes.png"
 )
-tests='TunerLook\.ClassicView|TunerWizard\.Optimize.*win98|TunerHostsEditor\.OkWrites|MeterStart\.EachBuiltInLook'
+tests='TunerLook\.ClassicView|TunerWizard\.Optimize.*win98|TunerHostsEditor\.OkWrites|MeterStart\.EachBuiltInLook|MeterWindows\.(Statistics|Settings)|MeterThemes\.'
 
 tree=build/win32
 qn_host_runs_32bit || tree=build/win64

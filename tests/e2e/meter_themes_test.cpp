@@ -112,6 +112,7 @@ TEST_F(MeterThemes, ASavedThemeReachesTheRegistryAndTheTrayAndGoesAgain) {
     ASSERT_TRUE(PressButton(colours, "OK"));
     EXPECT_TRUE(PollUntil([colours] { return !IsWindow(colours); }, kWindowTimeoutMs));
     EXPECT_NE(SaveNamedScreenshot("meter-themes"), "");
+    EXPECT_NE(SaveWindowScreenshot(themes, "window-meter-themes"), "");
 
     Click(Button(themes, "Save As..."));
     HWND input = WaitForDialog(meter.Id(), kWindowTimeoutMs);

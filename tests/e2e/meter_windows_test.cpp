@@ -93,6 +93,7 @@ TEST_F(MeterWindows, StatisticsFollowTrafficInBytesOrKilobytesAndPauseAndReset) 
     // Wine paints the new texts a little after they are set.
     Sleep(500);
     SaveNamedScreenshot("meter-statistics");
+    SaveWindowScreenshot(stats, "window-meter-statistics");
 
     Click(Button(stats, "Pause"));
     ASSERT_TRUE(PollUntil([&] { return IsChecked(Button(stats, "Pause")); }, kMenuTimeoutMs));
@@ -171,6 +172,7 @@ TEST_F(MeterWindows, SettingsApplyRebuildsTheMeterWindowAndStoresTheChoices) {
         << "the Run value goes on Apply";
     Sleep(500);
     SaveNamedScreenshot("meter-settings");
+    SaveWindowScreenshot(settings, "window-meter-settings");
 
     Click(startup);
     Click(Button(settings, "Ok"));
