@@ -233,6 +233,28 @@ def near_segment(px, py, x1, y1, x2, y2):
     return math.hypot(px - (x1 + t * dx), py - (y1 + t * dy)), t
 
 
+def quadratic_curve(start, control, end, steps):
+    """The steps + 1 points of the quadratic Bezier curve from start to end."""
+    points = []
+    for k in range(steps + 1):
+        t = k / float(steps)
+        points.append(((1 - t) ** 2 * start[0] + 2 * (1 - t) * t * control[0] + t * t * end[0],
+                       (1 - t) ** 2 * start[1] + 2 * (1 - t) * t * control[1] + t * t * end[1]))
+    return points
+
+
+def on_curves(curves, px, py, reach, width):
+    """Whether (px, py) lies within width of one of the curves' segments;
+    segments starting farther than reach away on either axis are skipped."""
+    for points in curves:
+        for (x1, y1), (x2, y2) in zip(points, points[1:]):
+            if abs(px - x1) > reach or abs(py - y1) > reach:
+                continue
+            if near_segment(px, py, x1, y1, x2, y2)[0] <= width:
+                return True
+    return False
+
+
 def reminder():
     width, height = 320, 120
     band_top = 80
@@ -272,25 +294,14 @@ def reminder():
         start = (globe_x + globe_r * 0.95, globe_y - 10.0 + 10.0 * i)
         end = (page[0] - 4.0, row)
         control = ((start[0] + end[0]) / 2.0, min(start[1], end[1]) - 26.0 + 12.0 * i)
-        points = []
-        for k in range(49):
-            t = k / 48.0
-            points.append(((1 - t) ** 2 * start[0] + 2 * (1 - t) * t * control[0] + t * t * end[0],
-                           (1 - t) ** 2 * start[1] + 2 * (1 - t) * t * control[1] + t * t * end[1]))
-        arcs.append(points)
+        arcs.append(quadratic_curve(start, control, end, 48))
     arc_ends = [points[-1] for points in arcs]
 
     def on_arc(px, py):
         for x, y in arc_ends:
             if math.hypot(px - x, py - y) <= 2.2:
                 return True
-        for points in arcs:
-            for (x1, y1), (x2, y2) in zip(points, points[1:]):
-                if abs(px - x1) > 4 or abs(py - y1) > 4:
-                    continue
-                if near_segment(px, py, x1, y1, x2, y2)[0] <= 0.6:
-                    return True
-        return False
+        return on_curves(arcs, px, py, 4, 0.6)
 
     def on_row_line(px, py):
         left = page[0] + 8.0
@@ -366,12 +377,7 @@ def wizard_side():
     for end in ends:
         control = ((origin[0] + end[0]) / 2.0 + (end[0] - origin[0]) * 0.25,
                    (origin[1] + end[1]) / 2.0 + 20.0)
-        points = []
-        for k in range(41):
-            t = k / 40.0
-            points.append(((1 - t) ** 2 * origin[0] + 2 * (1 - t) * t * control[0] + t * t * end[0],
-                           (1 - t) ** 2 * origin[1] + 2 * (1 - t) * t * control[1] + t * t * end[1]))
-        links.append(points)
+        links.append(quadratic_curve(origin, control, end, 40))
 
     def on_globe(px, py):
         return math.hypot(px - globe_x, py - globe_y) <= globe_r
@@ -380,13 +386,7 @@ def wizard_side():
         return any(math.hypot(px - x, py - y) <= 3.2 for x, y in ends + [origin])
 
     def on_link(px, py):
-        for points in links:
-            for (x1, y1), (x2, y2) in zip(points, points[1:]):
-                if abs(px - x1) > 6 or abs(py - y1) > 6:
-                    continue
-                if near_segment(px, py, x1, y1, x2, y2)[0] <= 0.7:
-                    return True
-        return False
+        return on_curves(links, px, py, 6, 0.7)
 
     pixels = []
     for y in range(height):
